@@ -1,0 +1,21 @@
+// The scene's platform on Linux: a monotonic millisecond counter that starts
+// with the process, and the local time of day.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+#include "scene/platform.h"
+
+class LinuxPlatform : public ScenePlatform {
+ public:
+  std::uint32_t Milliseconds() override;
+  bool LocalTimeOfDay(TimeOfDay& time) override;
+
+ private:
+  // A small origin keeps the single-precision swing phase fine over long runs.
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+// A seed for the random generator that differs from run to run.
+std::uint32_t StartupSeed();
