@@ -21,8 +21,8 @@ void ComputeLights(double t, FrameLights& lights) {
       9.0 * cos(0.611 * t) - 1.0, 1.0);
   Set(lights.diffuse0, 0.42 * p + 1.0, 0.42 * q + 0.9, 0.42 * r + 0.9, 1.0);
   Set(lights.specular0, 0.2 * p + 0.8, 0.2 * q + 0.8, 0.2 * r + 0.8, 1.0);
-  Set(lights.position1, 6.0 * cos(0.1421 * t), 3.0 * (cos(0.41 * t) + 1.0),
-      9.0 * cos(0.3211 * t), 1.0);
+  Set(lights.position1, 6.0 * cos(0.1421 * t), 3.0 * (cos(0.41 * t) + 1.0), 9.0 * cos(0.3211 * t),
+      1.0);
   Set(lights.diffuse1, 0.32 * cos(0.21357 * t) + 0.88, 0.325 * sin(0.2357 * t) + 0.826,
       0.325 * cos(0.0212362 * t) + 0.825, 0.6);
   Set(lights.specular1, 0.2 * p + 0.964, 0.25 * q + 0.9426, 0.25 * r + 0.9425, 1.0);

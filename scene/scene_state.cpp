@@ -42,8 +42,8 @@ void RotateView(int dx, int dy) {
 
 void ZoomView(int dx, int dy) {
   // The sum wraps like the 32-bit addition it stands for; unsigned avoids overflow UB.
-  const auto sum = static_cast<std::int32_t>(static_cast<std::uint32_t>(dx) +
-                                             static_cast<std::uint32_t>(dy));
+  const auto sum =
+      static_cast<std::int32_t>(static_cast<std::uint32_t>(dx) + static_cast<std::uint32_t>(dy));
   const float zoom = static_cast<float>(sceneState.zoom + sum * 0.21);
   if (zoom < kFarthestZoom) {
     sceneState.zoom = kFarthestZoom;

@@ -38,7 +38,7 @@ void Pendulum(int i, double phase) {
   glTranslatef(0.0f, -21.0f, 0.0f);
   const double twist = std::cos(static_cast<double>(1.2f) * phase + kHalfPi) * (30.0 - 2.9 * i);
   glRotatef(static_cast<float>(twist), 0.0f, 1.0f, 0.0f);
-  Box(0.0f, 0.0f, 1.0f, 4.0f, 1.0f);     // block
+  Box(0.0f, 0.0f, 1.0f, 4.0f, 1.0f);        // block
   Box(10.0f, 0.0f, 0.215f, 21.0f, 0.215f);  // rod
   glPopMatrix();
 }

@@ -94,8 +94,8 @@ bool ApplyOption(const std::string& name, const char* value, SnapshotOptions& op
 }
 
 bool IsOption(const std::string& name) {
-  for (const char* known : {"--size", "--seed", "--ms", "--clock", "--detail", "--look",
-                            "--frames"}) {
+  for (const char* known :
+       {"--size", "--seed", "--ms", "--clock", "--detail", "--look", "--frames"}) {
     if (name == known) return true;
   }
   return false;

@@ -23,12 +23,10 @@ bool ChooseConfig(Display* display, int drawableType, GLXFBConfig& chosen) {
                             True,
                             None};
   int count = 0;
-  GLXFBConfig* configs =
-      glXChooseFBConfig(display, DefaultScreen(display), attributes, &count);
+  GLXFBConfig* configs = glXChooseFBConfig(display, DefaultScreen(display), attributes, &count);
   if (configs == nullptr || count == 0) {
     if (configs != nullptr) XFree(configs);
-    std::fputs("vorn: no OpenGL configuration with a depth buffer and double buffering\n",
-               stderr);
+    std::fputs("vorn: no OpenGL configuration with a depth buffer and double buffering\n", stderr);
     return false;
   }
   chosen = configs[0];

@@ -34,8 +34,8 @@ Display* OpenDisplay() {
 
 int main(int argc, char** argv) {
   const bool snapshot = argc >= 2 && std::strcmp(argv[1], "--snapshot") == 0;
-  const bool fullScreen = argc == 2 && (std::strcmp(argv[1], "/s") == 0 ||
-                                        std::strcmp(argv[1], "-s") == 0);
+  const bool fullScreen =
+      argc == 2 && (std::strcmp(argv[1], "/s") == 0 || std::strcmp(argv[1], "-s") == 0);
   SnapshotOptions options;
   if (snapshot) {
     std::string error;

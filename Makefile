@@ -1,0 +1,40 @@
+# The front door: each target installs what is missing, builds and does its job.
+SHELL := /bin/sh
+SOURCES = $(shell find scene shell tests tools bench -name '*.cpp' -o -name '*.h' 2>/dev/null)
+
+.PHONY: all deps build run test test-linux test-asan format format-check
+
+all: build
+
+deps:
+	scripts/install-deps
+
+build: deps
+	cmake --preset linux
+	cmake --build --preset linux
+
+# Without an X display, a snapshot stands in for the window.
+run: build
+	@if [ -n "$${DISPLAY:-}" ]; then \
+	  build/linux/vorn; \
+	else \
+	  echo "No X display: rendering a snapshot instead."; \
+	  scripts/with-display build/linux/vorn --snapshot build/snapshot.png && \
+	  echo "Snapshot written to build/snapshot.png"; \
+	fi
+
+test: build format-check test-linux test-asan
+
+test-linux:
+	scripts/with-display ctest --preset linux
+
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	scripts/with-display ctest --preset asan
+
+format:
+	clang-format -i $(SOURCES)
+
+format-check:
+	clang-format --dry-run -Werror $(SOURCES)

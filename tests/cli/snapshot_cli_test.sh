@@ -1,0 +1,51 @@
+#!/bin/sh
+# The snapshot command as a user runs it: exit codes, messages and the PNG it writes.
+# Usage: snapshot_cli_test.sh path/to/vorn
+set -u
+vorn=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# Width and height from a PNG's header, as "WxH".
+png_size() {
+  od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'
+}
+
+"$vorn" --snapshot "$work/small.png" --size 152x112 --seed 1 --ms 5000 --clock 03:00:00 \
+  --detail middle --look night --frames 3
+status=$?
+[ "$status" -eq 0 ] || fail "a good snapshot exited with $status"
+[ "$(png_size "$work/small.png")" = 152x112 ] || fail "the PNG is not 152x112"
+
+"$vorn" --snapshot "$work/default.png" --seed 1
+[ "$(png_size "$work/default.png")" = 640x480 ] || fail "the default PNG is not 640x480"
+
+for bad in "--size 0x5" "--detail ultra" "--frames" "--look dusk" "--bogus 1"; do
+  # shellcheck disable=SC2086 # each case is several words
+  "$vorn" --snapshot "$work/bad.png" $bad 2>"$work/stderr"
+  status=$?
+  [ "$status" -eq 2 ] || fail "'$bad' exited with $status, not 2"
+  [ "$(wc -l <"$work/stderr")" -eq 1 ] || fail "'$bad' did not print exactly one line"
+  first_word=${bad%% *}
+  grep -q -- "$first_word" "$work/stderr" || fail "'$bad' message does not name $first_word"
+  [ ! -e "$work/bad.png" ] || fail "'$bad' wrote a file"
+done
+
+env -u DISPLAY "$vorn" --snapshot "$work/nodisplay.png" 2>"$work/stderr"
+status=$?
+[ "$status" -eq 1 ] || fail "without a display the exit code was $status, not 1"
+grep -q "X display" "$work/stderr" || fail "without a display the message does not say so"
+[ ! -e "$work/nodisplay.png" ] || fail "without a display a file was written"
+
+"$vorn" --snapshot "$work/missing-dir/x.png" --seed 1 2>"$work/stderr"
+status=$?
+[ "$status" -eq 1 ] || fail "an unwritable path exited with $status, not 1"
+
+[ "$failures" -eq 0 ] && echo "snapshot command: all checks passed"
+exit "$failures"

@@ -1,0 +1,17 @@
+// Helpers of the GL tests: a scene started from fixed values, and pixel reads.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "tests/support/fake_platform.h"
+
+constexpr int kSurfaceWidth = 640;
+constexpr int kSurfaceHeight = 480;
+
+using Rgb = std::array<int, 3>;
+
+// Resets the scene state and runs SetupView on the whole surface.
+void StartScene(FakePlatform& platform, std::uint32_t seed, int detail);
+// The pixel at (x, y) counted from the top left, as a picture is read.
+Rgb PixelAt(int x, int y);
