@@ -1,0 +1,18 @@
+// The table of the saver's own settings: mouse control and detail level.
+#include "shell/settings.h"
+
+#include <iterator>
+
+#include "shell/screen_saver.h"
+
+namespace {
+constexpr SettingChoice kRotateChoices[] = {{0, "Off"}, {1, "On"}};
+constexpr SettingChoice kDetailChoices[] = {{0, "Low"}, {1, "Middle"}, {2, "High"}};
+}  // namespace
+
+const std::array<SaverSetting, 2> kSaverSettings = {{
+    {"Rotate", "Mouse control", &ScreenSaver::mouseControl, 1, 1, SettingKind::kToggle,
+     kRotateChoices, std::size(kRotateChoices)},
+    {"Detail", "Detail", &ScreenSaver::detail, 2, 1, SettingKind::kChoice, kDetailChoices,
+     std::size(kDetailChoices)},
+}};
