@@ -3,11 +3,14 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "scene/clock.h"
+#include "scene/floor.h"
 #include "scene/frame_motion.h"
 #include "scene/lights.h"
 #include "scene/scene_state.h"
 #include "scene/sculpture.h"
 #include "scene/sky.h"
+#include "scene/textures.h"
 
 namespace {
 constexpr GLfloat kWhite[4] = {1.0f, 1.0f, 1.0f, 1.0f};
@@ -70,7 +73,8 @@ void PrepareFloorPass() {
   glDisable(GL_TEXTURE_2D);
 }
 
-// The sculpture flattened onto the floor along light 0, in translucent or opaque black.
+// The sculpture and the clock flattened onto the floor along light 0, in
+// translucent black by day and opaque black by night.
 void DrawShadowPass(const FrameLights& lights) {
   glColor4f(0.0f, 0.0f, 0.0f, sceneState.daylight == 1 ? kDayShadowAlpha : kNightShadowAlpha);
   glDisable(GL_DEPTH_TEST);
@@ -81,10 +85,11 @@ void DrawShadowPass(const FrameLights& lights) {
   glPushMatrix();
   glMultMatrixf(shadow);
   DrawSculpture();
+  DrawClock();
   glPopMatrix();
 }
 
-// The sculpture lit by both lights, reflecting the landscape as a sphere map.
+// The sculpture and the clock lit by both lights, reflecting the landscape as a sphere map.
 void DrawMainPass() {
   glEnable(GL_DEPTH_TEST);
   glEnable(GL_CULL_FACE);
@@ -99,6 +104,7 @@ void DrawMainPass() {
   glMaterialf(GL_FRONT, GL_SHININESS, kShininess);
   DrawSculpture();
   glMaterialfv(GL_FRONT, GL_EMISSION, kClockEmission);
+  DrawClock();
 }
 }  // namespace
 
@@ -110,6 +116,7 @@ void SetupView(int width, int height) {
   glLoadIdentity();
   gluPerspective(50.0, static_cast<double>(width) / safeHeight, 1.0, 500.0);
   glMatrixMode(GL_MODELVIEW);
+  LoadTextures();
   ResetSceneState();
   ApplySkyAndFog();
   glEnable(GL_LIGHT0);
@@ -132,6 +139,7 @@ void DrawFrame() {
   SetLights(lights);
 
   PrepareFloorPass();
+  if (detailLevel > 0) DrawFloor();
   glEnable(GL_TEXTURE_GEN_S);
   glEnable(GL_TEXTURE_GEN_T);
   if (detailLevel != 0) DrawShadowPass(lights);

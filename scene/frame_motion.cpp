@@ -11,6 +11,18 @@ constexpr double kSceneTimeStep = 0.00482;
 constexpr double kInertiaDecay = 0.93;
 // The single-precision pi that the swing phase has always been built with.
 constexpr float kPi = 3.141593f;
+// Past this many degrees single precision starts to swallow the yaw's drift.
+constexpr float kYawBound = 3600.0f;
+
+// Takes whole turns off the yaw and the clock's follower of it together, so
+// that their gap, the picture and the clock's motion stay as they were.
+void KeepYawSmall() {
+  SceneState& s = sceneState;
+  if (std::fabs(s.yaw) <= kYawBound) return;
+  const float turns = std::trunc(s.yaw / 360.0f) * 360.0f;
+  s.yaw -= turns;
+  s.clockYaw -= turns;
+}
 
 void ReadClock() {
   TimeOfDay time{};
@@ -45,6 +57,7 @@ FrameMotion AdvanceSceneState() {
   // The impulse turns the scene from the next frame on; the clock sees it in this one.
   s.yaw = s.yaw + s.yawImpulse;
   s.yawImpulse = static_cast<float>(s.yawImpulse * kInertiaDecay);
+  KeepYawSmall();
 
   s.sceneTime = t + kSceneTimeStep;
   const std::uint32_t ms = CurrentScenePlatform().Milliseconds();

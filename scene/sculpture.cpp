@@ -6,22 +6,13 @@
 #include <cmath>
 
 #include "scene/scene_state.h"
+#include "scene/shapes.h"
 
 namespace {
 // Half of the single-precision pi: turns the cosines of the swing and twist into sines.
 constexpr double kHalfPi = 1.5707965;
 constexpr int kFirstPendulum = -29;
 constexpr int kLastPendulum = 37;
-
-// A box at (0, y, z) of the current frame: a unit cube stretched in place,
-// whose stretched normals are part of the look.
-void Box(float y, float z, float width, float height, float depth) {
-  glPushMatrix();
-  glTranslatef(0.0f, y, z);
-  glScalef(width, height, depth);
-  glutSolidCube(1.0);
-  glPopMatrix();
-}
 
 void Ring(float z) {
   glPushMatrix();
@@ -38,8 +29,8 @@ void Pendulum(int i, double phase) {
   glTranslatef(0.0f, -21.0f, 0.0f);
   const double twist = std::cos(static_cast<double>(1.2f) * phase + kHalfPi) * (30.0 - 2.9 * i);
   glRotatef(static_cast<float>(twist), 0.0f, 1.0f, 0.0f);
-  Box(0.0f, 0.0f, 1.0f, 4.0f, 1.0f);        // block
-  Box(10.0f, 0.0f, 0.215f, 21.0f, 0.215f);  // rod
+  DrawBox(0, 0, 0, 1.0f, 4.0f, 1.0f);        // block
+  DrawBox(0, 10, 0, 0.215f, 21.0f, 0.215f);  // rod
   glPopMatrix();
 }
 }  // namespace
@@ -58,9 +49,9 @@ void DrawSculpture() {
   glRotatef(static_cast<float>(1440.0 * std::cos(0.0031 * phase)), 0.0f, 1.0f, 0.0f);
   glTranslatef(0.0f, 0.0f, -9.0f);
 
-  Box(125.0f, -15.0f, 0.15f, 180.0f, 0.15f);  // posts
-  Box(125.0f, 20.0f, 0.15f, 180.0f, 0.15f);
-  Box(35.0f, 2.5f, 0.515f, 0.515f, 81.0f);  // beam
+  DrawBox(0, 125, -15, 0.15f, 180.0f, 0.15f);  // posts
+  DrawBox(0, 125, 20, 0.15f, 180.0f, 0.15f);
+  DrawBox(0, 35, 2.5, 0.515f, 0.515f, 81.0f);  // beam
   for (int i = kFirstPendulum; i <= kLastPendulum; ++i) Pendulum(i, phase);
   Ring(-15.0f);
   Ring(20.0f);

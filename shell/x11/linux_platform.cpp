@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+#include "shell/x11/embedded_bitmaps.h"
+
 std::uint32_t LinuxPlatform::Milliseconds() {
   const auto elapsed = std::chrono::steady_clock::now() - start_;
   return static_cast<std::uint32_t>(
@@ -14,6 +16,10 @@ bool LinuxPlatform::LocalTimeOfDay(TimeOfDay& time) {
   if (now == static_cast<std::time_t>(-1) || localtime_r(&now, &local) == nullptr) return false;
   time = TimeOfDay{local.tm_hour, local.tm_min, local.tm_sec};
   return true;
+}
+
+bool LinuxPlatform::ReadBitmap(int id, BitmapPixels& bitmap) {
+  return DecodeEmbeddedBitmap(id, bitmap.width, bitmap.height, bitmap.rgb);
 }
 
 std::uint32_t StartupSeed() {

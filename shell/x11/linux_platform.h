@@ -1,5 +1,6 @@
 // The scene's platform on Linux: a monotonic millisecond counter that starts
-// with the process, and the local time of day.
+// with the process, the local time of day, and the bitmaps carried inside the
+// executable.
 #pragma once
 
 #include <chrono>
@@ -11,6 +12,7 @@ class LinuxPlatform : public ScenePlatform {
  public:
   std::uint32_t Milliseconds() override;
   bool LocalTimeOfDay(TimeOfDay& time) override;
+  bool ReadBitmap(int id, BitmapPixels& bitmap) override;
 
  private:
   // A small origin keeps the single-precision swing phase fine over long runs.

@@ -30,6 +30,7 @@ class SnapshotPlatform : public ScenePlatform {
     time = *clock_;
     return true;
   }
+  bool ReadBitmap(int id, BitmapPixels& bitmap) override { return live_.ReadBitmap(id, bitmap); }
   void NextFrame() {
     if (milliseconds_) *milliseconds_ += kFrameMilliseconds;
   }
@@ -58,6 +59,7 @@ int RunSnapshot(Display* display, const SnapshotOptions& options) {
   InstallScenePlatform(platform);
   SeedRandom(options.seed ? *options.seed : StartupSeed());
   detailLevel = options.detail;
+  fullSizeTextures = 1;
   SetupView(options.width, options.height);
   if (options.daylight) {
     // The look was drawn all the same, so every later draw stays as without the option.

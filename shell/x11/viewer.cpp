@@ -77,6 +77,7 @@ int RunViewer(Display* display, bool fullScreen) {
   InstallScenePlatform(platform);
   SeedRandom(StartupSeed());
   detailLevel = 2;
+  fullSizeTextures = 1;
   SetupView(width, height);
   XMapRaised(display, surface->window());
   if (fullScreen) {

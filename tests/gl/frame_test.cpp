@@ -6,25 +6,10 @@
 #include "scene/frame.h"
 #include "scene/scene_state.h"
 #include "tests/gl/gl_scene.h"
-#include "tests/support/matrix.h"
 
 namespace {
-Matrix ReadMatrix(GLenum which) {
-  GLfloat values[16];
-  glGetFloatv(which, values);
-  Matrix m{};
-  for (int i = 0; i < 16; ++i) m[i] = values[i];
-  return m;
-}
-
 void ExpectMatrixNear(const Matrix& actual, const Matrix& expected, double tolerance) {
   for (int i = 0; i < 16; ++i) EXPECT_NEAR(actual[i], expected[i], tolerance) << "entry " << i;
-}
-
-GLint Integer(GLenum which) {
-  GLint value = 0;
-  glGetIntegerv(which, &value);
-  return value;
 }
 }  // namespace
 
@@ -68,10 +53,10 @@ TEST(Frame, EveryFrameKeepsTheStacksAndRaisesNoError) {
       platform.milliseconds += 16;
       DrawFrame();
       EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "detail " << detail;
-      EXPECT_EQ(Integer(GL_MATRIX_MODE), GL_MODELVIEW);
-      EXPECT_EQ(Integer(GL_MODELVIEW_STACK_DEPTH), 1);
+      EXPECT_EQ(ReadInteger(GL_MATRIX_MODE), GL_MODELVIEW);
+      EXPECT_EQ(ReadInteger(GL_MODELVIEW_STACK_DEPTH), 1);
       // The perspective with this frame's camera above it.
-      EXPECT_EQ(Integer(GL_PROJECTION_STACK_DEPTH), 2);
+      EXPECT_EQ(ReadInteger(GL_PROJECTION_STACK_DEPTH), 2);
     }
   }
 }
