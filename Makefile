@@ -2,7 +2,7 @@
 SHELL := /bin/sh
 SOURCES = $(shell find scene shell tests tools bench -name '*.cpp' -o -name '*.h' 2>/dev/null)
 
-.PHONY: all deps build run test test-linux test-asan format format-check
+.PHONY: all deps build run test test-linux test-asan bench format format-check
 
 all: build
 
@@ -32,6 +32,10 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	scripts/with-display ctest --preset asan
+
+# Frame rates and costs of the whole scene, rendered off-screen (not a test).
+bench: build
+	scripts/with-display build/linux/bench/vorn_bench
 
 format:
 	clang-format -i $(SOURCES)
