@@ -16,7 +16,7 @@ build: deps
 # Without an X display, a snapshot stands in for the window.
 run: build
 	@if [ -n "$${DISPLAY:-}" ]; then \
-	  build/linux/vorn; \
+	  build/linux/vorn --window; \
 	else \
 	  echo "No X display: rendering a snapshot instead."; \
 	  scripts/with-display build/linux/vorn --snapshot build/snapshot.png && \

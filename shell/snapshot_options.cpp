@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "shell/launch_options.h"
+
 namespace {
 constexpr long kLargestSide = 16384;
 constexpr long kMostFrames = 1000000;
@@ -47,14 +49,9 @@ bool ParseClock(const std::string& text, TimeOfDay& time) {
 }
 
 bool ParseDetail(const std::string& text, int& detail) {
-  const char* const names[] = {"low", "middle", "high"};
-  for (int level = 0; level < 3; ++level) {
-    if (text == names[level]) {
-      detail = level;
-      return true;
-    }
-  }
-  return false;
+  const auto level = ParseDetailName(text);
+  if (level) detail = *level;
+  return level.has_value();
 }
 
 bool ParseLook(const std::string& text, std::optional<std::uint8_t>& daylight) {

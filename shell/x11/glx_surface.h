@@ -7,11 +7,20 @@
 
 #include <memory>
 
+struct NewWindowOptions {
+  bool overrideRedirect = false;  // placed by us, not by a window manager
+  long eventMask = 0;
+};
+
 class GlxSurface {
  public:
-  // A top-level window of the given size; it is not mapped yet.
-  static std::unique_ptr<GlxSurface> ForNewWindow(Display* display, int width, int height,
-                                                  bool overrideRedirect);
+  // A new window of our own configuration at (0, 0) in parent; it is not mapped yet.
+  static std::unique_ptr<GlxSurface> ForNewWindow(Display* display, Window parent, int width,
+                                                  int height, const NewWindowOptions& options);
+  // Draws straight on a window of someone else's. Empty, and quiet, when the
+  // window's visual lacks the depth buffer or double buffering the scene needs.
+  static std::unique_ptr<GlxSurface> ForExistingWindow(Display* display, Window window,
+                                                       const XWindowAttributes& attributes);
   // An off-screen surface for rendering without showing anything.
   static std::unique_ptr<GlxSurface> ForPbuffer(Display* display, int width, int height);
   ~GlxSurface();
@@ -20,10 +29,13 @@ class GlxSurface {
   GlxSurface& operator=(const GlxSurface&) = delete;
 
   Display* display() const { return display_; }
-  Window window() const { return window_; }
+  // The window drawn on; 0 for a pbuffer.
+  Window window() const { return drawable_ == pbuffer_ ? 0 : drawable_; }
   int width() const { return width_; }
   int height() const { return height_; }
   void SwapBuffers() { glXSwapBuffers(display_, drawable_); }
+  // The window was destroyed by someone else: it is not destroyed again at the end.
+  void ForgetWindow() { ownWindow_ = 0; }
 
  private:
   GlxSurface(Display* display, int width, int height)
@@ -33,7 +45,7 @@ class GlxSurface {
   Display* display_;
   int width_;
   int height_;
-  Window window_ = 0;
+  Window ownWindow_ = 0;
   Colormap colormap_ = 0;
   GLXPbuffer pbuffer_ = 0;
   GLXDrawable drawable_ = 0;

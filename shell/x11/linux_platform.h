@@ -1,6 +1,6 @@
 // The scene's platform on Linux: a monotonic millisecond counter that starts
 // with the process, the local time of day, and the bitmaps carried inside the
-// executable.
+// executable; also the seed and the tick count that the shell takes from the clocks.
 #pragma once
 
 #include <chrono>
@@ -21,3 +21,7 @@ class LinuxPlatform : public ScenePlatform {
 
 // A seed for the random generator that differs from run to run.
 std::uint32_t StartupSeed();
+
+// Milliseconds of a monotonic clock, wrapping at 2^32: the shell's tick count,
+// which times the grace period after the saver window appears.
+std::uint32_t TickCount();

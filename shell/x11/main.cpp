@@ -1,18 +1,31 @@
-// The Linux entry: the scene in a window, full-screen, or rendered to a PNG.
+// The Linux entry: the screen saver switches, the XScreenSaver hack options,
+// the saver in an ordinary window, and snapshots rendered to a PNG.
 #include <GL/freeglut.h>
 #include <X11/Xlib.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
+#include "scene/platform.h"
+#include "scene/random.h"
+#include "scene/scene_state.h"
+#include "shell/launch_options.h"
+#include "shell/screen_saver.h"
 #include "shell/snapshot_options.h"
+#include "shell/x11/hosted.h"
+#include "shell/x11/linux_platform.h"
+#include "shell/x11/no_system_settings.h"
+#include "shell/x11/saver_window.h"
+#include "shell/x11/settings_file.h"
 #include "shell/x11/snapshot.h"
-#include "shell/x11/viewer.h"
+#include "shell/x11/stop_signals.h"
+#include "shell/x11/window_actions.h"
+#include "shell/x11/x_errors.h"
 
 namespace {
 constexpr int kUsageError = 2;
+constexpr int kNoDisplay = 1;
 
 // freeglut's shapes end the process unless glutInit has run.
 void InitGlut() {
@@ -30,28 +43,100 @@ Display* OpenDisplay() {
   }
   return display;
 }
+
+int Snapshot(int argc, char** argv) {
+  SnapshotOptions options;
+  std::string error;
+  if (!ParseSnapshotOptions(argc - 2, argv + 2, options, error)) {
+    std::fprintf(stderr, "vorn: %s\n", error.c_str());
+    return kUsageError;
+  }
+  Display* display = OpenDisplay();
+  if (display == nullptr) return kNoDisplay;
+  InitGlut();
+  const int status = RunSnapshot(display, options);
+  XCloseDisplay(display);
+  return status;
+}
+
+// XScreenSaver names its window in the environment; without it, -root means the root window.
+Window HostWindowForRoot(Display* display) {
+  const char* named = std::getenv("XSCREENSAVER_WINDOW");
+  if (named != nullptr) {
+    if (const auto id = ParseWindowId(named)) return static_cast<Window>(*id);
+    std::fprintf(stderr, "vorn: XSCREENSAVER_WINDOW is not a window id: %s\n", named);
+  }
+  return RootWindow(display, DefaultScreen(display));
+}
+
+// The modes that draw: everything they share, from the display to the platform.
+int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions) {
+  Display* display = OpenDisplay();
+  if (display == nullptr) return kNoDisplay;
+  InitGlut();
+  InstallXErrorHandlers();
+  InstallStopSignals();
+  LinuxPlatform platform;
+  InstallScenePlatform(platform);
+  int status = 0;
+  switch (launch.kind) {
+    case LaunchKind::kHostRoot:
+      fullSizeTextures = 1;
+      status = RunHosted(display, HostWindowForRoot(display));
+      break;
+    case LaunchKind::kHostWindow:
+      status = RunHosted(display, static_cast<Window>(launch.hostWindow));
+      break;
+    case LaunchKind::kWindow:
+      fullSizeTextures = 1;
+      status = RunSaverWindow(display, saver, actions, SaverPlacement::kOrdinaryWindow, 0);
+      break;
+    default: {
+      const bool preview = launch.start.saverMode == SaverMode::kPreview;
+      fullSizeTextures = launch.start.fullSizeTextures;
+      // A number too large for an X window id names no window.
+      const Window parent = launch.start.parentHandle <= kLargestXWindowId
+                                ? static_cast<Window>(launch.start.parentHandle)
+                                : 0;
+      status = RunSaverWindow(
+          display, saver, actions,
+          preview ? SaverPlacement::kInsideParent : SaverPlacement::kCoverScreen, parent);
+      break;
+    }
+  }
+  XCloseDisplay(display);
+  return status;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool snapshot = argc >= 2 && std::strcmp(argv[1], "--snapshot") == 0;
-  const bool fullScreen =
-      argc == 2 && (std::strcmp(argv[1], "/s") == 0 || std::strcmp(argv[1], "-s") == 0);
-  SnapshotOptions options;
-  if (snapshot) {
-    std::string error;
-    if (!ParseSnapshotOptions(argc - 2, argv + 2, options, error)) {
-      std::fprintf(stderr, "vorn: %s\n", error.c_str());
-      return kUsageError;
-    }
-  } else if (argc > 1 && !fullScreen) {
-    std::fprintf(stderr, "vorn: unknown argument: %s\n", argv[1]);
+  const LaunchOptions launch = ParseLaunchOptions(argc, argv);
+  if (launch.kind == LaunchKind::kUsageError) {
+    std::fprintf(stderr, "vorn: %s\n", launch.error.c_str());
     return kUsageError;
   }
+  if (launch.kind == LaunchKind::kSnapshot) return Snapshot(argc, argv);
 
-  Display* display = OpenDisplay();
-  if (display == nullptr) return 1;
-  InitGlut();
-  const int status = snapshot ? RunSnapshot(display, options) : RunViewer(display, fullScreen);
-  XCloseDisplay(display);
-  return status;
+  SeedRandom(StartupSeed());
+  const SaverMode mode = launch.start.saverMode;
+  const bool saverSwitches = launch.kind == LaunchKind::kSaverSwitches;
+  // An unknown switch does nothing at all.
+  if (saverSwitches && mode == SaverMode::kNothing) return 0;
+
+  WindowActions actions;
+  ScreenSaver saver(actions);
+  NoSystemSettings systemSettings;
+  saver.LoadSystemSettings(systemSettings);
+  SettingsFile settingsFile(SettingsFile::DefaultPath());
+  saver.LoadSettings(settingsFile);
+  if (launch.detail) saver.detail = *launch.detail;
+  detailLevel = saver.detail;
+
+  if (saverSwitches && mode == SaverMode::kConfigure) {
+    std::printf("The settings of vorn are kept in %s\n", settingsFile.path().c_str());
+    return 0;
+  }
+  // Changing the saver password belongs to the screen locker on Linux.
+  if (saverSwitches && mode == SaverMode::kChangePassword) return 0;
+  return Draw(launch, saver, actions);
 }

@@ -1,0 +1,119 @@
+// Sorts the arguments into the forms the program understands. --detail may
+// come with any form; a hack option anywhere makes the whole line a hack's,
+// and then every other argument must be a hack option too.
+#include "shell/launch_options.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+#include <vector>
+
+#include "shell/settings.h"
+
+namespace {
+// Hacks take their options with one dash or two: "-root" or "--root" for "-root".
+bool Names(std::string_view argument, std::string_view option) {
+  return argument == option || (argument.size() == option.size() + 1 && argument.front() == '-' &&
+                                argument.substr(1) == option);
+}
+
+bool IsHackOption(std::string_view argument) {
+  return Names(argument, "-root") || Names(argument, "-window-id") || Names(argument, "-window");
+}
+
+LaunchOptions UsageError(std::string error) {
+  LaunchOptions options;
+  options.kind = LaunchKind::kUsageError;
+  options.error = std::move(error);
+  return options;
+}
+
+// Every argument is a hack option; the last of -root, -window-id and -window decides.
+LaunchOptions ParseHackOptions(const std::vector<const char*>& arguments) {
+  LaunchOptions options;
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    const std::string_view argument = arguments[i];
+    if (Names(argument, "-root")) {
+      options.kind = LaunchKind::kHostRoot;
+    } else if (Names(argument, "-window")) {
+      options.kind = LaunchKind::kWindow;
+    } else if (Names(argument, "-window-id")) {
+      if (i + 1 >= arguments.size()) {
+        return UsageError("missing value for " + std::string(argument));
+      }
+      const auto id = ParseWindowId(arguments[++i]);
+      if (!id) {
+        return UsageError("bad value for " + std::string(argument) + ": " + arguments[i]);
+      }
+      options.kind = LaunchKind::kHostWindow;
+      options.hostWindow = *id;
+    } else {
+      return UsageError("unknown argument: " + std::string(argument));
+    }
+  }
+  return options;
+}
+}  // namespace
+
+LaunchOptions ParseLaunchOptions(int argc, const char* const* argv) {
+  LaunchOptions options;
+  if (argc >= 2 && std::string_view(argv[1]) == "--snapshot") {
+    options.kind = LaunchKind::kSnapshot;
+    return options;
+  }
+  std::vector<const char*> rest;
+  std::optional<std::int32_t> detail;
+  for (int i = 0; i < argc; ++i) {
+    if (i == 0 || std::string_view(argv[i]) != "--detail") {
+      rest.push_back(argv[i]);
+      continue;
+    }
+    if (i + 1 >= argc) return UsageError("missing value for --detail");
+    detail = ParseDetailName(argv[++i]);
+    if (!detail) return UsageError(std::string("bad value for --detail: ") + argv[i]);
+  }
+  if (std::any_of(rest.begin(), rest.end(), [](const char* a) { return IsHackOption(a); })) {
+    options = ParseHackOptions(rest);
+    if (options.kind == LaunchKind::kUsageError) return options;
+  } else {
+    options.start = ParseArguments(static_cast<int>(rest.size()), rest.data());
+  }
+  options.detail = detail;
+  return options;
+}
+
+std::optional<WindowHandleNumber> ParseWindowId(std::string_view text) {
+  int base = 10;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    base = 16;
+    text.remove_prefix(2);
+  }
+  if (text.empty()) return std::nullopt;
+  WindowHandleNumber value = 0;
+  for (const char c : text) {
+    const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
+                      : base == 16 && std::isxdigit(static_cast<unsigned char>(c))
+                          ? std::tolower(static_cast<unsigned char>(c)) - 'a' + 10
+                          : -1;
+    if (digit < 0) return std::nullopt;
+    value = value * base + static_cast<WindowHandleNumber>(digit);
+    if (value > kLargestXWindowId) return std::nullopt;
+  }
+  if (value == 0) return std::nullopt;
+  return value;
+}
+
+std::optional<std::int32_t> ParseDetailName(std::string_view name) {
+  for (const SaverSetting& setting : kSaverSettings) {
+    if (std::string_view(setting.name) != "Detail") continue;
+    for (std::size_t i = 0; i < setting.choiceCount; ++i) {
+      const std::string_view label = setting.choices[i].label;
+      const bool same = label.size() == name.size() &&
+                        std::equal(label.begin(), label.end(), name.begin(), [](char l, char n) {
+                          return std::tolower(static_cast<unsigned char>(l)) == n;
+                        });
+      if (same) return setting.choices[i].value;
+    }
+  }
+  return std::nullopt;
+}

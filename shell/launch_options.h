@@ -1,0 +1,41 @@
+// How the program was asked to run on Linux: the screen saver switches, the
+// options of an XScreenSaver hack (-root, -window-id, --detail), the saver in
+// an ordinary window, or a snapshot. Parsing only; main acts on the result.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "shell/command_line.h"
+
+enum class LaunchKind {
+  kSaverSwitches,  // /s, /p, /l, /c, /a or nothing: see start
+  kSnapshot,       // --snapshot: the arguments after it are snapshot options
+  kWindow,         // --window: the full-screen saver's rules in an ordinary window
+  kHostRoot,       // -root: the window in XSCREENSAVER_WINDOW, else the root window
+  kHostWindow,     // -window-id: the window in hostWindow
+  kUsageError,     // error says which argument is at fault
+};
+
+struct LaunchOptions {
+  LaunchKind kind = LaunchKind::kSaverSwitches;
+  SaverStart start;                    // for kSaverSwitches
+  WindowHandleNumber hostWindow = 0;   // for kHostWindow
+  std::optional<std::int32_t> detail;  // --detail: replaces the stored detail for this run
+  std::string error;                   // for kUsageError
+};
+
+LaunchOptions ParseLaunchOptions(int argc, const char* const* argv);
+
+// X window ids are 32-bit numbers.
+constexpr WindowHandleNumber kLargestXWindowId = 0xFFFFFFFF;
+
+// A window id as hosts write it: hexadecimal with 0x, or decimal. Empty for
+// anything else, for 0 and for numbers too large to be an X window id.
+std::optional<WindowHandleNumber> ParseWindowId(std::string_view text);
+
+// The detail levels by their names on the command line: the labels of the
+// Detail choices in lower case ("low", "middle", "high").
+std::optional<std::int32_t> ParseDetailName(std::string_view name);

@@ -1,0 +1,54 @@
+// Choosing where to draw for a host, and drawing until the host is done.
+#include "shell/x11/hosted.h"
+
+#include <cstdio>
+
+#include "scene/frame.h"
+#include "shell/x11/glx_surface.h"
+#include "shell/x11/render_loop.h"
+#include "shell/x11/x_errors.h"
+
+namespace {
+// A window of our own configuration that covers the host's window, for hosts
+// whose visual has no depth buffer. Input passes through it to the host. Over
+// the root window it is a top-level window, which no window manager may frame.
+std::unique_ptr<GlxSurface> CoverHostWindow(Display* display, Window host,
+                                            const XWindowAttributes& attributes) {
+  auto surface = GlxSurface::ForNewWindow(display, host, attributes.width, attributes.height,
+                                          {attributes.root == host, StructureNotifyMask});
+  if (!surface) return nullptr;
+  WatchWindow(surface->window());
+  XMapWindow(display, surface->window());
+  return surface;
+}
+}  // namespace
+
+int RunHosted(Display* display, Window host) {
+  WatchWindow(host);
+  XWindowAttributes attributes{};
+  if (XGetWindowAttributes(display, host, &attributes) == 0) {
+    std::fprintf(stderr, "vorn: there is no window 0x%lx to draw on\n", host);
+    return 0;
+  }
+  XSelectInput(display, host, StructureNotifyMask);
+  auto surface = GlxSurface::ForExistingWindow(display, host, attributes);
+  const bool covering = !surface;
+  if (covering) surface = CoverHostWindow(display, host, attributes);
+  if (!surface) return 0;
+
+  // The picture keeps the size it starts with, as in every mode; a covering
+  // window follows the host's size so that nothing of the host shows through.
+  SetupView(surface->width(), surface->height());
+  RunRenderLoop(*surface, [&](XEvent& event) {
+    if (event.type == DestroyNotify) {
+      surface->ForgetWindow();
+      return false;
+    }
+    if (covering && event.type == ConfigureNotify && event.xconfigure.window == host) {
+      XResizeWindow(display, surface->window(), static_cast<unsigned>(event.xconfigure.width),
+                    static_cast<unsigned>(event.xconfigure.height));
+    }
+    return true;
+  });
+  return 0;
+}

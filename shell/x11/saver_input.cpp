@@ -1,0 +1,87 @@
+// X events to closing-rule calls, and their answers to the saver and the scene.
+#include "shell/x11/saver_input.h"
+
+#include <X11/keysym.h>
+
+#include "scene/scene_state.h"
+#include "scene/sky.h"
+#include "shell/x11/linux_platform.h"
+
+namespace {
+bool IsEnter(XKeyEvent& key) {
+  const KeySym symbol = XLookupKeysym(&key, 0);
+  return symbol == XK_Return || symbol == XK_KP_Enter;
+}
+
+// A change of the keyboard focus that someone made, rather than one that a
+// keyboard grab or the pointer's wandering implies.
+bool IsFocusChange(const XFocusChangeEvent& focus) {
+  return (focus.mode == NotifyNormal || focus.mode == NotifyWhileGrabbed) &&
+         focus.detail != NotifyInferior && focus.detail != NotifyPointer &&
+         focus.detail != NotifyPointerRoot && focus.detail != NotifyDetailNone;
+}
+
+// Folds the moves already waiting behind this one into it. The rules measure
+// the cursor's travel between handled moves, as the cursor position is read
+// when a move is handled; X reports every small step instead, and a slow
+// sweep made of one-pixel steps would otherwise never close the saver.
+void FoldWaitingMoves(Display* display, XEvent& event) {
+  XEvent next;
+  while (XEventsQueued(display, QueuedAlready) > 0) {
+    XPeekEvent(display, &next);
+    if (next.type != MotionNotify) return;
+    XNextEvent(display, &event);
+  }
+}
+}  // namespace
+
+bool SaverInput::Handle(XEvent& event) {
+  switch (event.type) {
+    case KeyPress:
+      CarryOut(OnKeyPress(mode_, saver_, IsEnter(event.xkey)));
+      return true;
+    case ButtonPress: {
+      const XButtonEvent& button = event.xbutton;
+      const CursorPoint cursor{button.x_root, button.y_root};
+      if (button.button == Button1) OnButtonPress(input_, MouseButton::kLeft, cursor);
+      if (button.button == Button3) OnButtonPress(input_, MouseButton::kRight, cursor);
+      // The middle button counts as a key other than Enter.
+      if (button.button == Button2) CarryOut(OnKeyPress(mode_, saver_, false));
+      return true;
+    }
+    case ButtonRelease:
+      if (event.xbutton.button == Button1) OnButtonRelease(input_, MouseButton::kLeft);
+      if (event.xbutton.button == Button3) OnButtonRelease(input_, MouseButton::kRight);
+      return true;
+    case MotionNotify:
+      FoldWaitingMoves(display_, event);
+      CarryOut(OnMouseMove(mode_, saver_, input_, {event.xmotion.x_root, event.xmotion.y_root}));
+      return true;
+    case FocusIn:
+    case FocusOut:
+      if (IsFocusChange(event.xfocus)) {
+        CarryOut(OnActivation(mode_, saver_, event.type == FocusIn));
+      }
+      return true;
+    case ClientMessage:
+      if (event.xclient.message_type == closeMessage_) return JudgeCloseMessage();
+      // The window manager's close button wakes the saver as a key would.
+      if (deleteWindow_ != 0 && static_cast<Atom>(event.xclient.data.l[0]) == deleteWindow_) {
+        CarryOut(OnKeyPress(mode_, saver_, false));
+      }
+      return true;
+    default:
+      return true;
+  }
+}
+
+void SaverInput::CarryOut(const InputResponse& response) {
+  if (response.requestClose) saver_.RequestClose();
+  if (response.toggleDaylight) ToggleDaylight();
+  if (response.viewChange == ViewChange::kRotate) RotateView(response.dx, response.dy);
+  if (response.viewChange == ViewChange::kZoom) ZoomView(response.dx, response.dy);
+}
+
+bool SaverInput::JudgeCloseMessage() {
+  return OnCloseMessage(mode_, saver_, TickCount()) == CloseOutcome::kKeepRunning;
+}

@@ -1,0 +1,114 @@
+// Creating the saver window, binding it to the saver, and running its loop.
+#include "shell/x11/saver_window.h"
+
+#include <cstdio>
+
+#include "scene/frame.h"
+#include "shell/x11/glx_surface.h"
+#include "shell/x11/linux_platform.h"
+#include "shell/x11/render_loop.h"
+#include "shell/x11/saver_input.h"
+#include "shell/x11/x_errors.h"
+
+namespace {
+constexpr int kOrdinaryWidth = 1280;
+constexpr int kOrdinaryHeight = 720;
+constexpr long kSaverEvents = KeyPressMask | ButtonPressMask | ButtonReleaseMask |
+                              PointerMotionMask | StructureNotifyMask | FocusChangeMask;
+
+struct WindowPlan {
+  Window parent = 0;
+  int width = 0;
+  int height = 0;
+};
+
+bool PlanWindow(Display* display, SaverPlacement placement, Window parent, WindowPlan& plan) {
+  const int screen = DefaultScreen(display);
+  switch (placement) {
+    case SaverPlacement::kCoverScreen:
+      plan = {RootWindow(display, screen), DisplayWidth(display, screen),
+              DisplayHeight(display, screen)};
+      return true;
+    case SaverPlacement::kOrdinaryWindow:
+      plan = {RootWindow(display, screen), kOrdinaryWidth, kOrdinaryHeight};
+      return true;
+    case SaverPlacement::kInsideParent: {
+      WatchWindow(parent);
+      XWindowAttributes attributes{};
+      if (parent == 0 || XGetWindowAttributes(display, parent, &attributes) == 0) {
+        std::fprintf(stderr, "vorn: there is no window 0x%lx to show the preview in\n", parent);
+        return false;
+      }
+      plan = {parent, attributes.width, attributes.height};
+      return true;
+    }
+  }
+  return false;
+}
+
+// An override-redirect window gets no focus from a window manager: it takes
+// the focus itself, and the keyboard with it, once it is visible.
+void TakeKeyboard(Display* display, Window window) {
+  XSetInputFocus(display, window, RevertToParent, CurrentTime);
+  if (XGrabKeyboard(display, window, True, GrabModeAsync, GrabModeAsync, CurrentTime) !=
+      GrabSuccess) {
+    std::fputs("vorn: cannot take the keyboard; another program holds it\n", stderr);
+  }
+}
+
+// Keeps the actions bound to the window for as long as it exists.
+class ActionsBinding {
+ public:
+  ActionsBinding(WindowActions& actions, Display* display, Window window, SaverMode mode,
+                 const ScreenSaver& saver)
+      : actions_(actions) {
+    actions_.Bind(display, window, mode, saver);
+  }
+  ~ActionsBinding() { actions_.Unbind(); }
+  ActionsBinding(const ActionsBinding&) = delete;
+  ActionsBinding& operator=(const ActionsBinding&) = delete;
+
+ private:
+  WindowActions& actions_;
+};
+}  // namespace
+
+int RunSaverWindow(Display* display, ScreenSaver& saver, WindowActions& actions,
+                   SaverPlacement placement, Window parent) {
+  const SaverMode mode =
+      placement == SaverPlacement::kInsideParent ? SaverMode::kPreview : SaverMode::kFullScreen;
+  WindowPlan plan;
+  if (!PlanWindow(display, placement, parent, plan)) return 0;
+  const auto surface =
+      GlxSurface::ForNewWindow(display, plan.parent, plan.width, plan.height,
+                               {placement == SaverPlacement::kCoverScreen, kSaverEvents});
+  if (!surface) return 0;
+  const Window window = surface->window();
+  WatchWindow(window);
+  XStoreName(display, window, "vorn");
+  saver.window = window;
+  saver.startTick = TickCount();
+  ActionsBinding binding(actions, display, window, mode, saver);
+  actions.RefreshCursor();
+
+  Atom deleteWindow = 0;
+  if (placement == SaverPlacement::kOrdinaryWindow) {
+    deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    XSetWMProtocols(display, window, &deleteWindow, 1);
+  }
+  SetupView(plan.width, plan.height);
+  XMapRaised(display, window);
+
+  SaverInput input(display, mode, saver, actions.closeMessage(), deleteWindow);
+  RunRenderLoop(*surface, [&](XEvent& event) {
+    if (event.type == MapNotify && placement == SaverPlacement::kCoverScreen) {
+      TakeKeyboard(display, window);
+    }
+    if (event.type == DestroyNotify) {
+      surface->ForgetWindow();
+      return false;
+    }
+    return input.Handle(event);
+  });
+  return 0;
+}

@@ -1,0 +1,20 @@
+// The saver's own window with its OpenGL context and render loop: covering
+// the screen (/s), an ordinary window (--window), or a preview inside a host's
+// window (/p). Input follows the shared closing rules.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include "shell/screen_saver.h"
+#include "shell/x11/window_actions.h"
+
+enum class SaverPlacement {
+  kCoverScreen,     // full-screen saving
+  kOrdinaryWindow,  // full-screen saving's rules in a window the window manager places
+  kInsideParent,    // preview: a child of parent, of its size at start
+};
+
+// The saver's settings are loaded and the scene's platform installed. Returns
+// the exit code.
+int RunSaverWindow(Display* display, ScreenSaver& saver, WindowActions& actions,
+                   SaverPlacement placement, Window parent);

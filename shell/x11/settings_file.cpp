@@ -1,0 +1,130 @@
+// Reading and writing the settings key file with GKeyFile.
+#include "shell/x11/settings_file.h"
+
+#include <glib/gstdio.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "shell/screen_saver.h"
+
+namespace {
+constexpr const char* kGroup = "vorn";
+constexpr const char* kRelativePath = "vorn/vorn.conf";
+constexpr int kFolderMode = 0700;  // settings are the user's own business
+
+// Frees a GError when it goes out of scope.
+struct ErrorHolder {
+  GError* error = nullptr;
+  ~ErrorHolder() {
+    if (error != nullptr) g_error_free(error);
+  }
+};
+}  // namespace
+
+SettingsFile::~SettingsFile() {
+  if (keyFile_ != nullptr) g_key_file_free(keyFile_);
+}
+
+std::string SettingsFile::PathFor(const char* xdgConfigHome, const char* home) {
+  if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
+    return std::string(xdgConfigHome) + "/" + kRelativePath;
+  }
+  return std::string(home != nullptr ? home : "") + "/.config/" + kRelativePath;
+}
+
+std::string SettingsFile::DefaultPath() {
+  return PathFor(g_getenv("XDG_CONFIG_HOME"), g_get_home_dir());
+}
+
+bool SettingsFile::OpenForReading() {
+  warned_ = false;
+  struct stat status {};
+  if (g_stat(path_.c_str(), &status) != 0) {
+    const int reason = errno;
+    // No file yet is the usual first run, and quiet; anything else is worth a word.
+    if (reason != ENOENT && reason != ENOTDIR) {
+      Warn(std::string(g_strerror(reason)) + "; using the defaults");
+    }
+    return false;
+  }
+  if (S_ISDIR(status.st_mode)) {
+    Warn("a folder is where the settings file should be; using the defaults");
+    return false;
+  }
+  if (!S_ISREG(status.st_mode)) {
+    Warn("not a regular file; using the defaults");
+    return false;
+  }
+  keyFile_ = g_key_file_new();
+  ErrorHolder failure;
+  if (!g_key_file_load_from_file(keyFile_, path_.c_str(), G_KEY_FILE_NONE, &failure.error)) {
+    Warn(std::string(failure.error->message) + "; using the defaults");
+    g_key_file_free(keyFile_);
+    keyFile_ = nullptr;
+    return false;
+  }
+  writing_ = false;
+  return true;
+}
+
+bool SettingsFile::OpenForWriting() {
+  writeError_.clear();
+  gchar* folder = g_path_get_dirname(path_.c_str());
+  const bool haveFolder = g_mkdir_with_parents(folder, kFolderMode) == 0;
+  if (!haveFolder) {
+    const int reason = errno;
+    writeError_ = std::string("cannot create the folder ") + folder + ": " + g_strerror(reason);
+  }
+  g_free(folder);
+  if (!haveFolder) return false;
+  // Other groups and comments in a readable file survive the save.
+  keyFile_ = g_key_file_new();
+  if (!g_key_file_load_from_file(keyFile_, path_.c_str(), G_KEY_FILE_KEEP_COMMENTS, nullptr)) {
+    g_key_file_free(keyFile_);
+    keyFile_ = g_key_file_new();
+  }
+  writing_ = true;
+  return true;
+}
+
+std::optional<std::int32_t> SettingsFile::Read(const char* name) {
+  ErrorHolder failure;
+  const gint value = g_key_file_get_integer(keyFile_, kGroup, name, &failure.error);
+  if (failure.error == nullptr) return value;
+  if (g_error_matches(failure.error, G_KEY_FILE_ERROR, G_KEY_FILE_ERROR_INVALID_VALUE)) {
+    Warn(std::string(name) + " is not a whole number; using its default");
+  }
+  return std::nullopt;
+}
+
+void SettingsFile::Write(const char* name, std::int32_t value) {
+  g_key_file_set_integer(keyFile_, kGroup, name, value);
+}
+
+void SettingsFile::Close() {
+  if (writing_) {
+    // g_key_file_save_to_file writes a new file and renames it over the old one.
+    ErrorHolder failure;
+    if (!g_key_file_save_to_file(keyFile_, path_.c_str(), &failure.error)) {
+      writeError_ = failure.error->message;
+    }
+  }
+  g_key_file_free(keyFile_);
+  keyFile_ = nullptr;
+  writing_ = false;
+}
+
+bool SettingsFile::Save(const ScreenSaver& saver, std::string& error) {
+  saver.SaveSettings(*this);
+  if (writeError_.empty()) return true;
+  error = "cannot save " + path_ + ": " + writeError_;
+  return false;
+}
+
+void SettingsFile::Warn(const std::string& problem) {
+  if (warned_) return;
+  warned_ = true;
+  std::fprintf(stderr, "vorn: %s: %s\n", path_.c_str(), problem.c_str());
+}

@@ -1,0 +1,106 @@
+// The Linux command line: which form a run takes, window ids as hosts write
+// them, and the detail override.
+#include "shell/launch_options.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+LaunchOptions Parse(std::vector<const char*> arguments) {
+  arguments.insert(arguments.begin(), "vorn");
+  return ParseLaunchOptions(static_cast<int>(arguments.size()), arguments.data());
+}
+
+TEST(ParseLaunchOptions, ScreenSaverSwitchesGoToTheSharedParser) {
+  LaunchOptions options = Parse({"/p", "1234"});
+  EXPECT_EQ(options.kind, LaunchKind::kSaverSwitches);
+  EXPECT_EQ(options.start.saverMode, SaverMode::kPreview);
+  EXPECT_EQ(options.start.parentHandle, 1234u);
+  EXPECT_FALSE(options.detail.has_value());
+
+  EXPECT_EQ(Parse({"-S"}).start.saverMode, SaverMode::kFullScreen);
+  EXPECT_EQ(Parse({}).start.saverMode, SaverMode::kConfigure);
+  EXPECT_EQ(Parse({"/x"}).start.saverMode, SaverMode::kNothing);
+  EXPECT_EQ(Parse({"-w"}).start.saverMode, SaverMode::kNothing);
+  EXPECT_EQ(Parse({"--snapshot", "x.png", "--detail", "ultra"}).kind, LaunchKind::kSnapshot);
+}
+
+TEST(ParseLaunchOptions, HackOptionsTakeOneDashOrTwoAndTheLastPlaceWins) {
+  EXPECT_EQ(Parse({"-root"}).kind, LaunchKind::kHostRoot);
+  EXPECT_EQ(Parse({"--root"}).kind, LaunchKind::kHostRoot);
+  EXPECT_EQ(Parse({"-window"}).kind, LaunchKind::kWindow);
+  EXPECT_EQ(Parse({"--window"}).kind, LaunchKind::kWindow);
+
+  LaunchOptions options = Parse({"-window-id", "0x600008"});
+  EXPECT_EQ(options.kind, LaunchKind::kHostWindow);
+  EXPECT_EQ(options.hostWindow, 0x600008u);
+  EXPECT_EQ(Parse({"--window-id", "6291464"}).hostWindow, 0x600008u);
+
+  EXPECT_EQ(Parse({"-root", "--window-id", "5"}).kind, LaunchKind::kHostWindow);
+  EXPECT_EQ(Parse({"--window-id", "5", "-root"}).kind, LaunchKind::kHostRoot);
+}
+
+TEST(ParseLaunchOptions, DetailOverridesInEveryForm) {
+  LaunchOptions options = Parse({"/s", "--detail", "low"});
+  EXPECT_EQ(options.start.saverMode, SaverMode::kFullScreen);
+  EXPECT_EQ(options.detail, 0);
+
+  options = Parse({"--detail", "high", "--root"});
+  EXPECT_EQ(options.kind, LaunchKind::kHostRoot);
+  EXPECT_EQ(options.detail, 2);
+
+  // Nothing left but the override: as without arguments, configure.
+  options = Parse({"--detail", "middle"});
+  EXPECT_EQ(options.start.saverMode, SaverMode::kConfigure);
+  EXPECT_EQ(options.detail, 1);
+}
+
+TEST(ParseLaunchOptions, BadHackArgumentsAreUsageErrorsThatNameThem) {
+  struct Case {
+    std::vector<const char*> arguments;
+    const char* named;
+  };
+  const Case cases[] = {
+      {{"--detail"}, "--detail"},
+      {{"--root", "--detail", "ultra"}, "ultra"},
+      {{"--detail", "High"}, "High"},
+      {{"-window-id"}, "-window-id"},
+      {{"--window-id", "0"}, "0"},
+      {{"-window-id", "0x"}, "0x"},
+      {{"-window-id", "12abc"}, "12abc"},
+      {{"-window-id", "0x100000000"}, "0x100000000"},
+      {{"-root", "/s"}, "/s"},
+      {{"-root", "-fps"}, "-fps"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.named);
+    const LaunchOptions options = Parse(c.arguments);
+    EXPECT_EQ(options.kind, LaunchKind::kUsageError);
+    EXPECT_NE(options.error.find(c.named), std::string::npos) << options.error;
+  }
+}
+
+TEST(ParseWindowId, TakesHexadecimalWithPrefixOrDecimalWithinThirtyTwoBits) {
+  EXPECT_EQ(ParseWindowId("0x600008"), 0x600008u);
+  EXPECT_EQ(ParseWindowId("0X1f"), 0x1Fu);
+  EXPECT_EQ(ParseWindowId("6291464"), 6291464u);
+  EXPECT_EQ(ParseWindowId("0xFFFFFFFF"), 0xFFFFFFFFu);
+  EXPECT_EQ(ParseWindowId("4294967295"), 0xFFFFFFFFu);
+  for (const char* bad : {"", "0", "0x0", "4294967296", "0x100000000", "99999999999999999999999",
+                          "-5", "+5", " 12", "12 ", "1f", "0x-1", "0xg", "x12"}) {
+    SCOPED_TRACE(bad);
+    EXPECT_FALSE(ParseWindowId(bad).has_value());
+  }
+}
+
+TEST(ParseDetailName, NamesAreTheDetailLabelsInLowerCase) {
+  EXPECT_EQ(ParseDetailName("low"), 0);
+  EXPECT_EQ(ParseDetailName("middle"), 1);
+  EXPECT_EQ(ParseDetailName("high"), 2);
+  for (const char* bad : {"", "Low", "HIGH", "hig", "highest", "2"}) {
+    SCOPED_TRACE(bad);
+    EXPECT_FALSE(ParseDetailName(bad).has_value());
+  }
+}
+}  // namespace

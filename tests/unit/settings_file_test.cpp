@@ -1,0 +1,212 @@
+// The settings key file: where it is, the loading rules through ScreenSaver,
+// every kind of bad file, and saving by replacing the file in one step.
+#include "shell/x11/settings_file.h"
+
+#include <glib/gstdio.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "shell/screen_saver.h"
+
+namespace {
+class NoWindow : public SaverWindowActions {
+ public:
+  void PostCloseMessage() override {}
+  void RefreshCursor() override {}
+  bool VerifyPassword() override { return true; }
+};
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void WriteAll(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+
+int LineCount(const std::string& text) {
+  int lines = 0;
+  for (const char c : text) lines += c == '\n' ? 1 : 0;
+  return lines;
+}
+
+struct SettingsFileTest : testing::Test {
+  void SetUp() override {
+    gchar* made = g_dir_make_tmp("vorn-settings-XXXXXX", nullptr);
+    ASSERT_NE(made, nullptr);
+    folder = made;
+    g_free(made);
+    path = folder + "/vorn/vorn.conf";
+    ASSERT_EQ(g_mkdir(path.substr(0, path.rfind('/')).c_str(), 0700), 0);
+  }
+  void TearDown() override {
+    const std::string command = "rm -rf '" + folder + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+  }
+
+  // Loads into a saver whose fields hold nonsense first; returns what went to stderr.
+  std::string Load() {
+    saver.mouseControl = 77;
+    saver.detail = 77;
+    SettingsFile file(path);
+    testing::internal::CaptureStderr();
+    saver.LoadSettings(file);
+    return testing::internal::GetCapturedStderr();
+  }
+
+  NoWindow window;
+  ScreenSaver saver{window};
+  std::string folder;
+  std::string path;
+};
+
+TEST(SettingsFilePath, FollowsXdgConfigHomeOnlyWhenAbsolute) {
+  EXPECT_EQ(SettingsFile::PathFor("/x/conf", "/home/u"), "/x/conf/vorn/vorn.conf");
+  for (const char* ignored : {static_cast<const char*>(nullptr), "", "relative/conf"}) {
+    EXPECT_EQ(SettingsFile::PathFor(ignored, "/home/u"), "/home/u/.config/vorn/vorn.conf");
+  }
+}
+
+TEST_F(SettingsFileTest, WithoutAFileMouseControlIsOnAndDetailHighQuietly) {
+  EXPECT_EQ(Load(), "");
+  EXPECT_EQ(saver.mouseControl, 1);
+  EXPECT_EQ(saver.detail, 2);
+  EXPECT_FALSE(g_file_test(path.c_str(), G_FILE_TEST_EXISTS));
+}
+
+TEST_F(SettingsFileTest, AFileWithoutDetailGivesMiddleAndValuesStayAsStored) {
+  WriteAll(path, "[vorn]\nRotate=0\n");
+  EXPECT_EQ(Load(), "");
+  EXPECT_EQ(saver.mouseControl, 0);
+  EXPECT_EQ(saver.detail, 1);
+
+  WriteAll(path, "# mine\n[vorn]\nDetail=5\nRotate=-3\n");
+  EXPECT_EQ(Load(), "");
+  EXPECT_EQ(saver.mouseControl, -3);
+  EXPECT_EQ(saver.detail, 5);
+
+  // A key file without the group is a file without the values.
+  WriteAll(path, "[other]\nDetail=0\n");
+  EXPECT_EQ(Load(), "");
+  EXPECT_EQ(saver.mouseControl, 1);
+  EXPECT_EQ(saver.detail, 1);
+}
+
+TEST_F(SettingsFileTest, BadValuesFallBackOneByOneWithOneLineAndTheFileUntouched) {
+  struct Case {
+    const char* text;
+    int mouseControl;
+    int detail;
+  };
+  const Case cases[] = {
+      {"[vorn]\nRotate=0\nDetail=high\n", 0, 1},        {"[vorn]\nRotate=yes\nDetail=0\n", 1, 0},
+      {"[vorn]\nRotate=on\nDetail=\n", 1, 1},  // two bad values, still one line
+      {"[vorn]\nRotate=0\nDetail=99999999999\n", 0, 1}, {"[vorn]\nRotate=0\nDetail=2.5\n", 0, 1},
+      {"[vorn]\nRotate=0\nDetail=\xff\xfe\n", 0, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    WriteAll(path, c.text);
+    const std::string errors = Load();
+    EXPECT_EQ(saver.mouseControl, c.mouseControl);
+    EXPECT_EQ(saver.detail, c.detail);
+    EXPECT_EQ(LineCount(errors), 1) << errors;
+    EXPECT_NE(errors.find(path), std::string::npos) << errors;
+    EXPECT_EQ(ReadAll(path), c.text);
+  }
+}
+
+TEST_F(SettingsFileTest, AFileThatCannotBeReadAtAllLeavesEveryDefaultWithOneLine) {
+  for (const char* text : {"garbage\n", "[vorn\nRotate=0\n", "Rotate=0\n[vorn]\nDetail=0\n"}) {
+    SCOPED_TRACE(text);
+    WriteAll(path, text);
+    const std::string errors = Load();
+    EXPECT_EQ(saver.mouseControl, 1);
+    EXPECT_EQ(saver.detail, 2);
+    EXPECT_EQ(LineCount(errors), 1) << errors;
+    EXPECT_EQ(ReadAll(path), text);
+  }
+}
+
+TEST_F(SettingsFileTest, AFolderOrAPipeInPlaceOfTheFileIsReportedNotRead) {
+  ASSERT_EQ(g_mkdir(path.c_str(), 0700), 0);
+  std::string errors = Load();
+  EXPECT_EQ(saver.detail, 2);
+  EXPECT_EQ(LineCount(errors), 1) << errors;
+  EXPECT_TRUE(g_file_test(path.c_str(), G_FILE_TEST_IS_DIR));
+
+  // Opening a pipe for reading would wait for a writer forever.
+  ASSERT_EQ(g_rmdir(path.c_str()), 0);
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  errors = Load();
+  EXPECT_EQ(saver.detail, 2);
+  EXPECT_EQ(LineCount(errors), 1) << errors;
+}
+
+TEST_F(SettingsFileTest, SavingCreatesTheFoldersAndReadsBackTheSame) {
+  path = folder + "/new/deeper/vorn.conf";
+  saver.mouseControl = 0;
+  saver.detail = 1;
+  SettingsFile file(path);
+  std::string error;
+  ASSERT_TRUE(file.Save(saver, error)) << error;
+  EXPECT_EQ(ReadAll(path), "[vorn]\nRotate=0\nDetail=1\n");
+  EXPECT_EQ(Load(), "");
+  EXPECT_EQ(saver.mouseControl, 0);
+  EXPECT_EQ(saver.detail, 1);
+}
+
+TEST_F(SettingsFileTest, SavingReplacesTheFileInOneStepAndKeepsWhatElseItHolds) {
+  WriteAll(path, "# kept\n[vorn]\nRotate=1\nDetail=2\n\n[other]\nx=y\n");
+  const std::string oldName = folder + "/old.conf";
+  // A second name for the old file: rewriting in place would change it, a rename does not.
+  ASSERT_EQ(link(path.c_str(), oldName.c_str()), 0);
+  saver.mouseControl = 0;
+  saver.detail = 0;
+  SettingsFile file(path);
+  std::string error;
+  ASSERT_TRUE(file.Save(saver, error)) << error;
+
+  EXPECT_EQ(ReadAll(oldName), "# kept\n[vorn]\nRotate=1\nDetail=2\n\n[other]\nx=y\n");
+  const std::string saved = ReadAll(path);
+  EXPECT_NE(saved.find("# kept"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("Rotate=0\nDetail=0"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("[other]\nx=y"), std::string::npos) << saved;
+  GDir* contents = g_dir_open((folder + "/vorn").c_str(), 0, nullptr);
+  ASSERT_NE(contents, nullptr);
+  int entries = 0;
+  while (g_dir_read_name(contents) != nullptr) ++entries;
+  g_dir_close(contents);
+  EXPECT_EQ(entries, 1) << "a temporary file was left behind";
+}
+
+TEST_F(SettingsFileTest, AFailedSaveNamesTheFileAndTheReasonAndChangesNothing) {
+  ASSERT_EQ(g_mkdir(path.c_str(), 0700), 0);
+  SettingsFile file(path);
+  std::string error;
+  EXPECT_FALSE(file.Save(saver, error));
+  EXPECT_NE(error.find(path), std::string::npos) << error;
+  EXPECT_NE(error.find("directory"), std::string::npos) << error;
+  EXPECT_TRUE(g_file_test(path.c_str(), G_FILE_TEST_IS_DIR));
+
+  // A file where the folder should be.
+  const std::string blocked = folder + "/blocked";
+  WriteAll(blocked, "not a folder");
+  SettingsFile below(blocked + "/vorn.conf");
+  error.clear();
+  EXPECT_FALSE(below.Save(saver, error));
+  EXPECT_NE(error.find(blocked), std::string::npos) << error;
+  EXPECT_EQ(ReadAll(blocked), "not a folder");
+
+  // A failure is not remembered past the next good save.
+  ASSERT_EQ(g_rmdir(path.c_str()), 0);
+  error.clear();
+  EXPECT_TRUE(file.Save(saver, error)) << error;
+}
+}  // namespace

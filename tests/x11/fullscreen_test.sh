@@ -1,0 +1,161 @@
+#!/bin/sh
+# Full-screen saving (/s) with real input: what closes it and what does not,
+# the day and night toggle, the mouse rules for each value of "Rotate", and
+# exit code 0 however it ends.
+# Usage: fullscreen_test.sh path/to/vorn path/to/host_window, on a 640x480 display.
+set -u
+# shellcheck source=tests/x11/lib.sh
+. "$(dirname "$0")/lib.sh"
+
+# shellcheck disable=SC2317 # called through eventually
+focused() {
+  window=$(vorn_window)
+  [ -n "$window" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]
+}
+
+# Starts vorn /s and waits until its window covers the screen and has the
+# keyboard focus. The process id is in $saver.
+start_saver() {
+  start "$vorn" /s
+  saver=$started
+  if ! eventually 10 focused; then
+    fail "$1: no focused saver window within 10 s"
+    return 1
+  fi
+  [ "$(geometry "$window")" = 640x480+0+0 ] || fail "$1: the window is $(geometry "$window")"
+}
+
+# Expects the saver to end within 5 s with exit code 0.
+expect_closed() {
+  if ! ended_within 5 "$saver"; then
+    fail "$1 did not close the saver"
+  elif [ "$status" -ne 0 ]; then
+    fail "$1 closed the saver with exit code $status"
+  fi
+}
+
+expect_running() {
+  sleep 0.5
+  running "$saver" || fail "$1 closed the saver"
+}
+
+day_sky='srgb(236,236,236)'
+night_sky='srgb(0,0,0)'
+
+# "day" or "night" by the sky in the top rows: most of it is the clear colour.
+look() {
+  shot root "$work/look.png"
+  if [ "$(percent_of "$work/look.png" "$day_sky" 640x12+0+0)" -ge 50 ]; then
+    echo day
+  elif [ "$(percent_of "$work/look.png" "$night_sky" 640x12+0+0)" -ge 50 ]; then
+    echo night
+  else
+    echo unclear
+  fi
+}
+
+# The share of the bottom rows in the clear colour $1. Seen from the usual
+# distance the floor fills them; zoomed out to the farthest, the camera looks
+# past the floor's near edge into the empty sky.
+bottom_sky_share() {
+  shot root "$work/bottom.png"
+  percent_of "$work/bottom.png" "$1" 640x8+0+472
+}
+
+# Drags with the right button from ($1, $2) to ($3, $4), by way of the middle.
+right_drag() {
+  xdotool mousemove "$1" "$2" mousedown 3
+  sleep 0.2
+  xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
+  sleep 0.2
+  xdotool mousemove "$3" "$4"
+  sleep 0.2
+  xdotool mouseup 3
+  sleep 0.5
+}
+
+# Mouse control on: Enter toggles, no movement closes, drags change the view, a key closes.
+settings 1 2
+xdotool mousemove 320 240
+if start_saver "Rotate 1"; then
+  first=$(look)
+  xdotool key Return
+  sleep 0.5
+  second=$(look)
+  xdotool key KP_Enter
+  sleep 0.5
+  third=$(look)
+  case "$first/$second/$third" in
+    day/night/day | night/day/night) ;;
+    *) fail "Enter and keypad Enter do not switch the look: $first, $second, $third" ;;
+  esac
+  expect_running "Enter"
+
+  for point in "5 5" "635 475" "5 470" "630 10" "320 240"; do
+    # shellcheck disable=SC2086 # two coordinates
+    xdotool mousemove $point
+    sleep 0.1
+  done
+  expect_running "moving the mouse with mouse control on"
+
+  # Dragging up and left zooms out, here as far as it goes; down and right
+  # by 524 pixels in all zooms back in by 110 units, to the start distance.
+  if [ "$third" = day ]; then sky=$day_sky; else sky=$night_sky; fi
+  start_share=$(bottom_sky_share "$sky")
+  right_drag 635 475 0 0
+  out_share=$(bottom_sky_share "$sky")
+  right_drag 40 40 302 302
+  back_share=$(bottom_sky_share "$sky")
+  if [ "$start_share" -ge 60 ] || [ "$out_share" -lt 90 ] || [ "$back_share" -ge 60 ]; then
+    fail "right-drags do not zoom: sky in the bottom rows $start_share% at start," \
+      "$out_share% zoomed out, $back_share% back at the start distance"
+  else
+    echo "sky in the bottom rows: $start_share% at start, $out_share% zoomed out, $back_share% back"
+  fi
+  expect_running "dragging"
+
+  xdotool key x
+  expect_closed "a key"
+fi
+
+# Mouse control off: the first move never closes, 5 pixels do not, 6 do.
+settings 0 2
+xdotool mousemove 100 100
+if start_saver "Rotate 0"; then
+  xdotool mousemove 400 300
+  expect_running "the first move"
+  xdotool mousemove 405 300
+  expect_running "a move of 5 pixels across"
+  xdotool mousemove 405 295
+  expect_running "a move of 5 pixels up"
+  xdotool mousemove 411 295
+  expect_closed "a move of 6 pixels"
+fi
+
+settings 1 0
+if start_saver "middle click"; then
+  xdotool click 1 click 3
+  expect_running "left and right clicks"
+  xdotool click 2
+  expect_closed "a middle click"
+fi
+
+if start_saver "focus"; then
+  root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
+  xdotool windowfocus "$root"
+  expect_closed "losing the focus"
+fi
+
+if start_saver "SIGTERM"; then
+  kill -TERM "$saver"
+  expect_closed "SIGTERM"
+fi
+
+# After the 15 s grace period closing asks for the password, which Linux always accepts.
+if start_saver "grace period"; then
+  sleep 15.5
+  xdotool key Escape
+  expect_closed "a key after the grace period"
+fi
+
+finish

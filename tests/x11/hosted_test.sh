@@ -1,0 +1,111 @@
+#!/bin/sh
+# Drawing for a host (-window-id, -root): straight on a window whose visual has
+# a depth buffer, into a covering window of our own when it has none; ending
+# with exit code 0 on SIGTERM, on SIGINT, when the window is destroyed and
+# when the X connection is lost.
+# Usage: hosted_test.sh path/to/vorn path/to/host_window, on a 640x480 display.
+set -u
+# shellcheck source=tests/x11/lib.sh
+. "$(dirname "$0")/lib.sh"
+
+# Starts a host window of $1 by $2 pixels ($3 may be --no-depth); its id is
+# in $host and the helper's process in $keeper.
+start_host() {
+  rm -f "$work/host-id"
+  start "$helper" "$@" >"$work/host-id"
+  keeper=$started
+  eventually 5 test -s "$work/host-id" || fail "the helper made no window"
+  host=$(cat "$work/host-id")
+}
+
+# shellcheck disable=SC2317 # called through eventually
+has_child() {
+  child=$(children "$host" | head -n 1)
+  [ -n "$child" ]
+}
+
+# shellcheck disable=SC2317 # called through eventually
+covers() {
+  [ "$(geometry "$child")" = "$1" ]
+}
+
+# Expects the hosted run $1 to end within 5 s with exit code 0 after $2.
+expect_ended() {
+  if ! ended_within 5 "$1"; then
+    fail "vorn did not end after $2"
+  elif [ "$status" -ne 0 ]; then
+    fail "vorn ended with exit code $status after $2"
+  fi
+}
+
+expect_scene() {
+  eventually 5 shows_scene "$1" || fail "$2 shows no scene"
+}
+
+# A host visual without a depth buffer: vorn covers the window with one of its
+# own that has one, of the host's size, and keeps covering it when it grows.
+settings 1 2
+start_host 320 240 --no-depth
+[ "$("$helper" --depth-of "$host")" = 0 ] || fail "the helper's window has a depth buffer"
+start "$vorn" --window-id "$host"
+hosted=$started
+if eventually 10 has_child; then
+  [ "$(geometry "$child")" = 320x240+0+0 ] || fail "the covering window is $(geometry "$child")"
+  depth=$("$helper" --depth-of "$child")
+  [ "$depth" -ge 24 ] || fail "the covering window's visual has a depth buffer of $depth bits"
+  expect_scene "$host" "a host window without a depth buffer"
+  xdotool windowsize "$host" 400 300
+  eventually 5 covers 400x300+0+0 ||
+    fail "the covering window did not follow the host to 400x300: $(geometry "$child")"
+  kill -TERM "$hosted"
+  expect_ended "$hosted" SIGTERM
+else
+  fail "no covering window within 10 s"
+fi
+kill "$keeper"
+
+# A host visual with a depth buffer is drawn on directly; destroying it ends the run.
+start_host 320 240
+start "$vorn" -window-id "$(printf '0x%x' "$host")" --detail low
+hosted=$started
+expect_scene "$host" "a host window with a depth buffer"
+[ -z "$(children "$host")" ] || fail "vorn covered a window that has a depth buffer"
+kill "$keeper"
+expect_ended "$hosted" "its window was destroyed"
+
+# -root draws on the window that XSCREENSAVER_WINDOW names; SIGINT ends it.
+start_host 200 150
+start env XSCREENSAVER_WINDOW="$(printf '0x%x' "$host")" "$vorn" -root
+hosted=$started
+expect_scene "$host" "the window in XSCREENSAVER_WINDOW"
+kill -INT "$hosted"
+expect_ended "$hosted" SIGINT
+kill "$keeper"
+
+# Without it, -root draws on the root window.
+start env -u XSCREENSAVER_WINDOW "$vorn" --root
+hosted=$started
+expect_scene root "the root window"
+kill -TERM "$hosted"
+expect_ended "$hosted" "SIGTERM on the root window"
+
+# A lost X connection ends the run quietly: a display of our own, stopped under vorn.
+mkfifo "$work/displayfd"
+Xvfb -displayfd 3 -screen 0 320x240x24 -nolisten tcp +extension GLX 3>"$work/displayfd" \
+  2>/dev/null &
+server=$!
+started_pids="$started_pids $server"
+read -r number <"$work/displayfd"
+start env DISPLAY=":$number" "$vorn" -root
+hosted=$started
+sleep 1
+kill "$server"
+expect_ended "$hosted" "its X server went away"
+
+# A window that does not exist: a message, and exit code 0.
+"$vorn" -window-id 0x7ffffff 2>"$work/stderr"
+status=$?
+[ "$status" -eq 0 ] || fail "a missing window gave exit code $status"
+[ "$(wc -l <"$work/stderr")" -eq 1 ] || fail "a missing window did not give one line"
+
+finish

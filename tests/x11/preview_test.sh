@@ -1,0 +1,67 @@
+#!/bin/sh
+# Preview (/p, /l) inside a host's window: a child of the host's size that
+# draws the scene, ignores input, and ends with exit code 0 when the host
+# window is destroyed.
+# Usage: preview_test.sh path/to/vorn path/to/host_window, on a 640x480 display.
+set -u
+# shellcheck source=tests/x11/lib.sh
+. "$(dirname "$0")/lib.sh"
+
+# Starts a host window of $1 by $2 pixels; its id is in $host and the helper's process in $keeper.
+start_host() {
+  start "$helper" "$1" "$2" >"$work/host-id"
+  keeper=$started
+  eventually 5 test -s "$work/host-id" || fail "the helper made no window"
+  host=$(cat "$work/host-id")
+}
+
+# shellcheck disable=SC2317 # called through eventually
+has_child() {
+  child=$(children "$host" | head -n 1)
+  [ -n "$child" ]
+}
+
+settings 0 2
+start_host 152 112
+start "$vorn" /p "$host"
+preview=$started
+if eventually 10 has_child; then
+  [ "$(children "$host" | wc -l)" -eq 1 ] || fail "the preview made more than one window"
+  [ "$(geometry "$child")" = 152x112+0+0 ] || fail "the preview is $(geometry "$child")"
+  eventually 5 shows_scene "$host" || fail "the preview shows no scene"
+
+  # Nothing the user does closes a preview, not even with mouse control off.
+  xdotool mousemove 20 20
+  sleep 0.2
+  xdotool mousemove 140 100 click 1 click 2 click 3 key x key Escape mousemove 5 5
+  sleep 1
+  running "$preview" || fail "input closed the preview"
+
+  kill "$keeper"
+  if ! ended_within 5 "$preview"; then
+    fail "the preview did not end when its host window was destroyed"
+  elif [ "$status" -ne 0 ]; then
+    fail "the preview ended with exit code $status"
+  fi
+else
+  fail "no preview window within 10 s"
+fi
+
+# /l is /p by another name, and the number may follow a colon.
+start_host 200 150
+start "$vorn" "/l:$host"
+preview=$started
+eventually 10 has_child || fail "/l:ID made no preview window"
+[ "$(geometry "$child")" = 200x150+0+0 ] || fail "the /l preview is $(geometry "$child")"
+kill "$keeper"
+ended_within 5 "$preview" || fail "the /l preview did not end with its host window"
+
+# No window to preview in: a message, and exit code 0 at once.
+for parent in 0 4000000000 123456789012; do
+  "$vorn" /p "$parent" 2>"$work/stderr"
+  status=$?
+  [ "$status" -eq 0 ] || fail "/p $parent exited with $status"
+  [ "$(wc -l <"$work/stderr")" -eq 1 ] || fail "/p $parent did not say one line"
+done
+
+finish
