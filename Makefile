@@ -2,7 +2,7 @@
 SHELL := /bin/sh
 SOURCES = $(shell find scene shell tests tools bench -name '*.cpp' -o -name '*.h' 2>/dev/null)
 
-.PHONY: all deps build run test test-linux test-asan bench format format-check
+.PHONY: all deps build run test test-linux test-asan test-windows windows bench format format-check
 
 all: build
 
@@ -23,7 +23,7 @@ run: build
 	  echo "Snapshot written to build/snapshot.png"; \
 	fi
 
-test: build format-check test-linux test-asan
+test: build format-check test-linux test-asan test-windows
 
 test-linux:
 	scripts/with-display ctest --preset linux
@@ -32,6 +32,16 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	scripts/with-display ctest --preset asan
+
+# vorn.scr, cross-built with mingw-w64 over a static freeglut made from Debian's source package.
+windows: deps
+	scripts/build-freeglut-mingw
+	cmake --preset windows
+	cmake --build --preset windows
+
+# vorn.scr under Wine in a private prefix, with real input, registry and screenshots.
+test-windows: windows
+	scripts/with-display tests/win/run build/windows
 
 # Frame rates and costs of the whole scene, rendered off-screen (not a test).
 bench: build

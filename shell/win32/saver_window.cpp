@@ -1,0 +1,117 @@
+// The saver window's life: class, window, pixel format, context, render loop,
+// and the clean-up in reverse order on every way out.
+#include "shell/win32/saver_window.h"
+
+#include <GL/freeglut.h>
+
+#include "scene/frame.h"
+#include "shell/win32/pixel_format.h"
+#include "shell/win32/saver_process.h"
+#include "shell/win32/saver_wnd_proc.h"
+
+namespace {
+constexpr const char* kClassName = "OpenGL";
+constexpr const char* kWindowTitle = "SaverWindow";
+constexpr const char* kErrorCaption = "Error";
+
+struct WindowPlacement {
+  DWORD style;
+  HWND parent;
+  int width;
+  int height;
+};
+
+WindowPlacement PlacementForMode(HWND parent) {
+  if (saverMode == SaverMode::kPreview) {
+    RECT host{};
+    GetWindowRect(parent, &host);
+    return {WS_CHILD | WS_VISIBLE, parent, host.right - host.left, host.bottom - host.top};
+  }
+  return {WS_POPUP | WS_VISIBLE, nullptr, GetSystemMetrics(SM_CXSCREEN),
+          GetSystemMetrics(SM_CYSCREEN)};
+}
+
+void ShowError(const char* text) { MessageBoxA(nullptr, text, kErrorCaption, MB_OK); }
+
+void TellSaverRunning(bool running) {
+  BOOL previous = FALSE;
+  SystemParametersInfoA(SPI_SCREENSAVERRUNNING, running ? TRUE : FALSE, &previous, 0);
+}
+
+// freeglut's shapes end the process unless glutInit has run.
+void InitGlut() {
+  int argc = 1;
+  char name[] = "vorn";
+  char* argv[] = {name, nullptr};
+  glutInit(&argc, argv);
+}
+
+// Messages always go first; a frame is drawn only when none is waiting.
+void RenderLoop(HDC dc) {
+  for (;;) {
+    MSG message;
+    if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) return;
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    } else {
+      DrawFrame();
+      SwapBuffers(dc);
+    }
+  }
+}
+
+void RunWithContext(HWND window, HDC dc, const WindowPlacement& placement, int showCommand) {
+  HGLRC context = wglCreateContext(dc);
+  wglMakeCurrent(dc, context);
+  InitGlut();
+  // The scene learns the size here, once: no size message is handled.
+  SetupView(placement.width, placement.height);
+  ShowWindow(window, showCommand);
+  RenderLoop(dc);
+  wglMakeCurrent(nullptr, nullptr);
+  wglDeleteContext(context);
+}
+
+void RunWithWindow(HWND window, const WindowPlacement& placement, int showCommand) {
+  HDC dc = GetDC(window);
+  PIXELFORMATDESCRIPTOR format{};
+  switch (SetSaverPixelFormat(dc, format)) {
+    case PixelFormatResult::kNoSuitableFormat:
+      ShowError("ChoosePixelFormat() failed:  Cannot find a suitable pixel format.");
+      break;
+    case PixelFormatResult::kCannotSet:
+      ShowError("SetPixelFormat() failed:  Cannot set format specified.");
+      break;
+    case PixelFormatResult::kSet:
+      RunWithContext(window, dc, placement, showCommand);
+      break;
+  }
+  ReleaseDC(window, dc);
+}
+}  // namespace
+
+void RunSaverWindow(HWND parent, int showCommand) {
+  WNDCLASSA windowClass{};
+  windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
+  windowClass.lpfnWndProc = SaverWndProc;
+  windowClass.hInstance = instanceHandle;
+  windowClass.lpszClassName = kClassName;
+  if (RegisterClassA(&windowClass) == 0) {
+    ShowError("RegisterClass() failed:  Cannot register window class.");
+    return;
+  }
+  const WindowPlacement placement = PlacementForMode(parent);
+  HWND window =
+      CreateWindowExA(0, kClassName, kWindowTitle, placement.style, 0, 0, placement.width,
+                      placement.height, placement.parent, nullptr, instanceHandle, nullptr);
+  if (window != nullptr) {
+    const bool fullScreen = saverMode == SaverMode::kFullScreen;
+    if (fullScreen) TellSaverRunning(true);
+    RunWithWindow(window, placement, showCommand);
+    // A failed set-up leaves the window standing; after the loop it is gone already.
+    if (IsWindow(window)) DestroyWindow(window);
+    if (fullScreen) TellSaverRunning(false);
+  }
+  UnregisterClassA(kClassName, instanceHandle);
+}

@@ -1,0 +1,104 @@
+// The saver window's messages, each turned into one closing-rules call whose
+// answer is carried out here.
+#include "shell/win32/saver_wnd_proc.h"
+
+#include "scene/scene_state.h"
+#include "scene/sky.h"
+#include "shell/closing_rules.h"
+#include "shell/win32/saver_process.h"
+
+namespace {
+// Drags and mouse moves seen so far in this run.
+InputState saverInput;
+
+CursorPoint CursorNow() {
+  POINT point{};
+  GetCursorPos(&point);
+  return CursorPoint{point.x, point.y};
+}
+
+SystemCommand ToSystemCommand(WPARAM wParam) {
+  // The low four bits are the system's own.
+  switch (wParam & 0xFFF0) {
+    case SC_SCREENSAVE:
+      return SystemCommand::kScreenSave;
+    case SC_CLOSE:
+      return SystemCommand::kClose;
+    default:
+      return SystemCommand::kOther;
+  }
+}
+
+void CarryOut(const InputResponse& response) {
+  if (response.toggleDaylight) ToggleDaylight();
+  if (response.requestClose) screenSaver->RequestClose();
+  switch (response.viewChange) {
+    case ViewChange::kRotate:
+      RotateView(response.dx, response.dy);
+      break;
+    case ViewChange::kZoom:
+      ZoomView(response.dx, response.dy);
+      break;
+    case ViewChange::kNone:
+      break;
+  }
+}
+
+// Returns true when the message is done with and 0 is its result.
+bool HandleClose(HWND window) {
+  const CloseOutcome outcome = OnCloseMessage(saverMode, *screenSaver, GetTickCount());
+  if (outcome == CloseOutcome::kDestroy) DestroyWindow(window);
+  return outcome != CloseOutcome::kPassOn;
+}
+}  // namespace
+
+LRESULT CALLBACK SaverWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  ScreenSaver& saver = *screenSaver;
+  switch (message) {
+    case WM_CREATE:
+      saver.window = reinterpret_cast<std::uintptr_t>(window);
+      saver.startTick = GetTickCount();
+      break;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      break;
+    case WM_ACTIVATE:
+    case WM_ACTIVATEAPP:
+    case WM_NCACTIVATE:
+      CarryOut(OnActivation(saverMode, saver, LOWORD(wParam) != 0));
+      break;
+    case WM_CLOSE:
+      if (HandleClose(window)) return 0;
+      break;
+    case WM_SETCURSOR:
+      SetCursor(IsSaving(saverMode, saver) ? nullptr : LoadCursorA(nullptr, IDC_ARROW));
+      break;
+    case WM_KEYDOWN:
+    case WM_MBUTTONDOWN:
+      // A middle press carries its button flag in wParam, never the Enter key's code.
+      CarryOut(OnKeyPress(saverMode, saver, wParam == VK_RETURN));
+      break;
+    case WM_SYSCOMMAND:
+      if (SwallowsSystemCommand(saverMode, ToSystemCommand(wParam))) return 0;
+      break;
+    case WM_MOUSEMOVE:
+      // The cursor's screen position, not the message's window coordinates.
+      CarryOut(OnMouseMove(saverMode, saver, saverInput, CursorNow()));
+      break;
+    case WM_LBUTTONDOWN:
+      OnButtonPress(saverInput, MouseButton::kLeft, CursorNow());
+      break;
+    case WM_LBUTTONUP:
+      OnButtonRelease(saverInput, MouseButton::kLeft);
+      break;
+    case WM_RBUTTONDOWN:
+      OnButtonPress(saverInput, MouseButton::kRight, CursorNow());
+      break;
+    case WM_RBUTTONUP:
+      OnButtonRelease(saverInput, MouseButton::kRight);
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}

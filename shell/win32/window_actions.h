@@ -1,0 +1,13 @@
+// What closing asks of the saver window on Windows: a posted close message,
+// a cursor refresh, and the password prompt.
+#pragma once
+
+#include "shell/screen_saver.h"
+
+// Acts on the window that the one ScreenSaver object holds.
+class WindowActions final : public SaverWindowActions {
+ public:
+  void PostCloseMessage() override;
+  void RefreshCursor() override;
+  bool VerifyPassword() override;
+};

@@ -1,0 +1,87 @@
+# The configuration dialog (/c): what it shows from the registry, and what OK
+# and Cancel store. Clicks are real pointer clicks where dialog_probe says the
+# controls are. Sourced by tests/win/run.
+
+okButton=1
+cancelButton=2
+mouseControl=1000
+low=1005
+middle=1006
+high=1007
+
+StartDialog() {
+  StartSaver /c
+  Probe >/dev/null
+}
+
+# Lines "ID CHECK X Y" for the given control ids, from the dialog on screen.
+Probe() {
+  wine "$helpers/dialog_probe.exe" "$@" 2>/dev/null | tr -d '\r'
+}
+
+# The check states of the mouse-control box and the Low, Middle, High buttons.
+ShownSettings() {
+  Probe "$mouseControl" "$low" "$middle" "$high" | awk '{ printf "%s%s", sep, $2; sep = " " }'
+}
+
+Click() {
+  position=$(Probe "$1" | awk '{ print $3, $4 }')
+  # shellcheck disable=SC2086 # x and y
+  xdotool mousemove $position click 1
+  sleep 0.3
+}
+
+TestDialogShowsAndOkStores() {
+  Group "/c shows the stored settings, OK stores the changes"
+  SetSetting Rotate 0
+  SetSetting Detail 1
+  StartDialog
+  Check "shows mouse control off and Middle" Equals "$(ShownSettings)" "0 0 1 0"
+  Click "$mouseControl"
+  Click "$low"
+  Check "the clicks check the box and Low" Equals "$(ShownSettings)" "1 1 0 0"
+  Click "$okButton"
+  WaitForSaver 10
+  Check "OK ends the run with exit code 0" Equals "$saverExit" 0
+  Check "Rotate = 1 is stored" Equals "$(Setting Rotate)" 1
+  Check "Detail = 0 is stored" Equals "$(Setting Detail)" 0
+}
+
+TestDialogCancelStoresNothing() {
+  Group "/c then Cancel stores nothing"
+  SetSetting Rotate 1
+  SetSetting Detail 2
+  StartDialog
+  Check "shows mouse control on and High" Equals "$(ShownSettings)" "1 0 0 1"
+  Click "$mouseControl"
+  Click "$middle"
+  Click "$cancelButton"
+  WaitForSaver 10
+  Check "Cancel ends the run with exit code 0" Equals "$saverExit" 0
+  Check "Rotate stays 1" Equals "$(Setting Rotate)" 1
+  Check "Detail stays 2" Equals "$(Setting Detail)" 2
+}
+
+TestDialogUnknownDetail() {
+  Group "/c with Detail = 5: no level shown, OK stores High"
+  SetSetting Rotate 1
+  SetSetting Detail 5
+  StartDialog
+  Check "no detail button is checked" Equals "$(ShownSettings)" "1 0 0 0"
+  Click "$okButton"
+  WaitForSaver 10
+  Check "OK ends the run with exit code 0" Equals "$saverExit" 0
+  Check "Detail = 2 is stored" Equals "$(Setting Detail)" 2
+  Check "Rotate stays 1" Equals "$(Setting Rotate)" 1
+}
+
+TestDialogWithoutSettings() {
+  Group "/c without stored settings: mouse control on and High, Cancel creates nothing"
+  ClearSettings
+  StartDialog
+  Check "shows mouse control on and High" Equals "$(ShownSettings)" "1 0 0 1"
+  Click "$cancelButton"
+  WaitForSaver 10
+  Check "Cancel ends the run with exit code 0" Equals "$saverExit" 0
+  Check "the settings key is still missing" KeyMissing
+}

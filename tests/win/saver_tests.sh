@@ -1,0 +1,144 @@
+# Full-screen saving (/s): the picture, the Enter key, the keys and mouse
+# moves that close it and those that do not, and the detail level the stored
+# settings ask for. Sourced by tests/win/run.
+
+# Starts /s with the pointer at the screen's centre; sets window to its X id.
+StartFullScreen() {
+  xdotool mousemove "$(($(ScreenWidth) / 2))" "$(($(ScreenHeight) / 2))"
+  StartSaver /s
+  window=$(WaitForWindow SaverWindow)
+  # Textures and the first frames need a moment under a software renderer.
+  sleep 2
+}
+
+# The saver's window covers the screen from its top-left corner.
+CoversScreen() {
+  # Without an id, xwininfo would wait for a click on some window.
+  [ -n "$1" ] || return 1
+  geometry=$(xwininfo -id "$1" 2>/dev/null | awk '
+    /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }')
+  Equals "$geometry" "0 0 $(ScreenWidth) $(ScreenHeight)"
+}
+
+# The look of a picture, "day" or "night", from the sky in its top quarter;
+# "unclear" when neither sky colour covers a fifth of it.
+Look() {
+  region="$(ScreenWidth)x$(($(ScreenHeight) / 4))+0+0"
+  if [ "$(echo "$(ShareOfColour "$1" "$region" "$daySky") > 0.2" | bc)" -eq 1 ]; then
+    echo day
+  elif [ "$(echo "$(ShareOfColour "$1" "$region" "$nightSky") > 0.2" | bc)" -eq 1 ]; then
+    echo night
+  else
+    echo unclear
+  fi
+}
+
+# Takes a screenshot by day, pressing Enter first if it is night.
+DayScreenshot() {
+  Screenshot "$1"
+  [ "$(Look "$1")" = day ] && return
+  xdotool key Return
+  sleep 1
+  Screenshot "$1"
+}
+
+# Arguments: a day picture, then "floor" or "no floor". Only a day picture
+# tells: at night the unlit floor is as black as the sky.
+FloorIs() {
+  [ "$(Look "$1")" = day ] || {
+    echo "        not a day picture"
+    return 1
+  }
+  width=$(ScreenWidth)
+  half=$(($(ScreenHeight) / 2))
+  share=$(ShareOfColour "$1" "${width}x$half+0+$half" "$daySky")
+  echo "        lower half: $share of it day sky"
+  if [ "$2" = floor ]; then
+    [ "$(echo "$share < 0.5" | bc)" -eq 1 ]
+  else
+    [ "$(echo "$share > 0.5" | bc)" -eq 1 ]
+  fi
+}
+
+TestFullScreenWithoutSettings() {
+  Group "/s without stored settings: full screen, High detail, Enter, Alt+F4, a key"
+  ClearSettings
+  StartFullScreen
+  Check "a window named SaverWindow shows" test -n "$window"
+  Check "it covers the whole screen" CoversScreen "$window"
+  Screenshot "$scratch/fullscreen.png"
+  look=$(Look "$scratch/fullscreen.png")
+  Check "the sky shows the day or the night look ($look)" Contains "day night" "$look"
+  Check "the scene is drawn (many colours)" test \
+    "$(ColourCount "$scratch/fullscreen.png" "$(ScreenWidth)x$(ScreenHeight)+0+0")" -gt 200
+
+  xdotool key Return
+  sleep 1
+  Screenshot "$scratch/toggled.png"
+  toggled=$(Look "$scratch/toggled.png")
+  Check "Enter switches the sky ($look, then $toggled)" Contains "day night, night day" \
+    "$look $toggled"
+  Check "Enter does not close the saver" SaverRunning
+  day="$scratch/fullscreen.png"
+  [ "$look" = day ] || day="$scratch/toggled.png"
+  Check "the floor shows, as at High detail" FloorIs "$day" floor
+
+  xdotool key alt+F4
+  WaitForSaver 2
+  Check "Alt+F4 is ignored" Equals "$saverExit" running
+
+  xdotool key x
+  WaitForSaver 10
+  Check "another key closes it with exit code 0" Equals "$saverExit" 0
+}
+
+TestMouseMovesCloseWithoutMouseControl() {
+  Group "/s with Rotate = 0: a 5-pixel move stays, a 6-pixel move closes"
+  SetSetting Rotate 0
+  SetSetting Detail 1
+  StartFullScreen
+  # Whatever moves came before, after this one the next is not the first.
+  xdotool mousemove_relative 1 0
+  sleep 0.5
+  xdotool mousemove_relative 5 0
+  WaitForSaver 1
+  Check "a 5-pixel move does not close" Equals "$saverExit" running
+  xdotool mousemove_relative -- 0 -5
+  WaitForSaver 1
+  Check "nor does a 5-pixel move up" Equals "$saverExit" running
+  xdotool mousemove_relative 6 0
+  WaitForSaver 10
+  Check "a 6-pixel move closes with exit code 0" Equals "$saverExit" 0
+}
+
+TestMouseSteersWithMouseControl() {
+  Group "/s with Rotate = 1: no movement closes; the middle button does"
+  SetSetting Rotate 1
+  SetSetting Detail 2
+  StartFullScreen
+  for step in 1 2 3; do
+    xdotool mousemove_relative 40 30
+    sleep 0.2
+    Check "a 50-pixel move ($step) does not close" SaverRunning
+  done
+  xdotool mousedown 1 mousemove_relative 80 0 mousemove_relative 0 40 mouseup 1
+  xdotool mousedown 3 mousemove_relative 0 60 mouseup 3
+  WaitForSaver 1
+  Check "left and right drags do not close" Equals "$saverExit" running
+  xdotool click 2
+  WaitForSaver 10
+  Check "a middle click closes with exit code 0" Equals "$saverExit" 0
+}
+
+TestLowDetailHasNoFloor() {
+  Group "/s with Detail = 0: no floor"
+  SetSetting Rotate 1
+  SetSetting Detail 0
+  StartFullScreen
+  DayScreenshot "$scratch/low.png"
+  Check "the lower half is sky, not floor" FloorIs "$scratch/low.png" "no floor"
+  xdotool key x
+  WaitForSaver 10
+  Check "a key closes it with exit code 0" Equals "$saverExit" 0
+}
