@@ -13,6 +13,7 @@
 #include "shell/launch_options.h"
 #include "shell/screen_saver.h"
 #include "shell/snapshot_options.h"
+#include "shell/x11/config_dialog.h"
 #include "shell/x11/hosted.h"
 #include "shell/x11/linux_platform.h"
 #include "shell/x11/no_system_settings.h"
@@ -133,8 +134,13 @@ int main(int argc, char** argv) {
   detailLevel = saver.detail;
 
   if (saverSwitches && mode == SaverMode::kConfigure) {
-    std::printf("The settings of vorn are kept in %s\n", settingsFile.path().c_str());
-    return 0;
+    // "/c" alone has no owner on X: there is no foreground window to borrow.
+    return RunConfigDialog(
+        saver,
+        [&settingsFile](const ScreenSaver& shown, std::string& error) {
+          return settingsFile.Save(shown, error);
+        },
+        launch.start.parentIsForeground ? 0 : launch.start.parentHandle);
   }
   // Changing the saver password belongs to the screen locker on Linux.
   if (saverSwitches && mode == SaverMode::kChangePassword) return 0;

@@ -1,0 +1,161 @@
+#!/bin/sh
+# The configuration dialog (/c) with real input: what it shows, what Enter,
+# Escape, OK and Cancel store, how it treats a bad settings file and a failed
+# save, and that a stored "Rotate" of 0 then lets a 6-pixel move end /s.
+# Usage: dialog_test.sh path/to/vorn path/to/host_window, on a 640x480 display.
+set -u
+# shellcheck source=tests/x11/lib.sh
+. "$(dirname "$0")/lib.sh"
+
+# GTK's accessibility bridge would look for a session bus that tests do not have.
+export NO_AT_BRIDGE=1
+caption='ORVALINDE screen saver collection'
+conf="$XDG_CONFIG_HOME/vorn/vorn.conf"
+
+# The id of the first window named $1 exactly, empty if there is none.
+named() {
+  xdotool search --limit 1 --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+# shellcheck disable=SC2317 # called through eventually
+dialog_shown() {
+  dialog=$(named "$caption")
+  [ -n "$dialog" ]
+}
+
+# shellcheck disable=SC2317 # called through eventually
+error_shown() {
+  error=$(named Error)
+  [ -n "$error" ]
+}
+
+# Starts vorn with the arguments given and waits for its dialog, whose window
+# id is then in $dialog and its process id in $configure.
+open_dialog() {
+  start "$vorn" "$@"
+  configure=$started
+  if ! eventually 10 dialog_shown; then
+    fail "vorn $*: no dialog appeared"
+    return 1
+  fi
+  xdotool windowfocus --sync "$dialog" 2>/dev/null
+  sleep 0.3
+}
+
+# Expects the dialog to end within 5 s with exit code 0.
+expect_ended() {
+  if ! ended_within 5 "$configure"; then
+    fail "$1: the dialog did not end"
+  elif [ "$status" -ne 0 ]; then
+    fail "$1: exit code $status"
+  fi
+}
+
+stored() {
+  sed -n "s/^$1=//p" "$conf" 2>/dev/null
+}
+
+expect_stored() {
+  [ "$(stored Rotate)/$(stored Detail)" = "$2/$3" ] ||
+    fail "$1: stored Rotate/Detail $(stored Rotate)/$(stored Detail), not $2/$3"
+}
+
+# Clicks at ($1, $2) inside the dialog.
+click_at() {
+  xdotool mousemove --window "$dialog" "$1" "$2" click 1
+  sleep 0.3
+}
+
+# Percentage of the detail buttons' area showing the blue of a chosen radio button.
+chosen_detail_share() {
+  shot "$dialog" "$work/dialog.png"
+  percent_of "$work/dialog.png" 'srgb(53,132,228)' 30x80+214+120
+}
+
+# The caption, and Enter storing what is shown: here the first-run defaults.
+rm -rf "$XDG_CONFIG_HOME"
+if open_dialog /c; then
+  shot "$dialog" "$work/first.png"
+  [ "$(colours "$work/first.png")" -ge 10 ] || fail "the dialog shows no pictures or text"
+  [ "$(chosen_detail_share)" -gt 0 ] || fail "no detail button is shown chosen for High"
+  xdotool key Return
+  expect_ended "Enter"
+  expect_stored "Enter on the first run" 1 2
+fi
+
+# Escape stores nothing, and leaves the file as it was.
+settings 0 1
+cp "$conf" "$work/before.conf"
+if open_dialog /c:0; then
+  xdotool key Escape
+  expect_ended "Escape"
+  cmp -s "$conf" "$work/before.conf" || fail "Escape changed the settings file"
+fi
+
+# A stored detail of 3 matches no button: none shows as chosen, and Enter stores High.
+settings 1 3
+if open_dialog; then
+  [ "$(chosen_detail_share)" -eq 0 ] || fail "a detail button shows as chosen for Detail=3"
+  xdotool key Return
+  expect_ended "Enter with Detail=3"
+  expect_stored "Enter with Detail=3" 1 2
+fi
+
+# Clearing the check box and pressing OK stores Rotate=0 ...
+settings 1 2
+if open_dialog /c; then
+  click_at 310 122  # the check box
+  click_at 510 155  # OK
+  expect_ended "OK"
+  expect_stored "OK after clearing the check box" 0 2
+fi
+
+# ... after which a later 6-pixel move ends the full-screen saver.
+xdotool mousemove 100 100
+start "$vorn" /s
+saver=$started
+sleep 2
+xdotool mousemove 110 100
+sleep 0.5
+xdotool mousemove 116 100
+if ! ended_within 5 "$saver"; then
+  fail "with Rotate=0 stored by the dialog, a 6-pixel move did not end /s"
+fi
+
+# Cancel after changing the check box stores nothing.
+settings 1 1
+cp "$conf" "$work/before.conf"
+if open_dialog /c; then
+  click_at 310 122
+  click_at 510 185  # Cancel
+  expect_ended "Cancel"
+  cmp -s "$conf" "$work/before.conf" || fail "Cancel changed the settings file"
+fi
+
+# A settings file that cannot be read shows the defaults; saving replaces it whole.
+mkdir -p "$XDG_CONFIG_HOME/vorn"
+printf 'not a key file\n\0garbage' >"$conf"
+if open_dialog /c 2>/dev/null; then
+  xdotool key Return
+  expect_ended "Enter over a bad file"
+  expect_stored "Enter over a bad file" 1 2
+  grep -q garbage "$conf" && fail "saving kept part of the bad file"
+fi
+
+# A save that fails says so, naming the file, and leaves what was there alone.
+export XDG_CONFIG_HOME="$work/not-a-folder"
+echo "a plain file" >"$XDG_CONFIG_HOME"
+if open_dialog /c; then
+  xdotool key Return
+  if ! eventually 10 error_shown; then
+    fail "a failed save showed no message"
+  else
+    xdotool windowfocus --sync "$error" 2>/dev/null
+    sleep 0.3
+    xdotool key Return
+  fi
+  expect_ended "a failed save"
+  [ "$(cat "$XDG_CONFIG_HOME")" = "a plain file" ] || fail "a failed save changed what was there"
+fi
+
+finish
