@@ -26,7 +26,7 @@ const Clock::time_point kStart = Clock::now();
 // library's, freeglut's C++ if any); C allocations in the driver are not seen.
 std::size_t allocations = 0;
 
-constexpr int kRuns = 5;
+constexpr int kRuns = 7;
 constexpr int kFramesPerRun = 60;
 
 // The live platform with the counter held still, so that every measured frame
@@ -48,19 +48,15 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-// Median seconds per frame over several runs of `draw` followed by glFinish.
+// Seconds per frame of one run of `draw`, each frame followed by glFinish.
 template <typename Draw>
-double SecondsPerFrame(Draw draw) {
-  std::vector<double> runs;
-  for (int run = 0; run < kRuns; ++run) {
-    const auto begin = Clock::now();
-    for (int frame = 0; frame < kFramesPerRun; ++frame) {
-      draw();
-      glFinish();
-    }
-    runs.push_back(Seconds(Clock::now() - begin) / kFramesPerRun);
+double TimeRun(Draw draw) {
+  const auto begin = Clock::now();
+  for (int frame = 0; frame < kFramesPerRun; ++frame) {
+    draw();
+    glFinish();
   }
-  return Median(runs);
+  return Seconds(Clock::now() - begin) / kFramesPerRun;
 }
 
 void StartScene(const Size& size, int detail) {
@@ -84,15 +80,22 @@ void Measure(Display* display, ScenePlatform& platform, const Size& size) {
     const std::size_t before = allocations;
     for (int frame = 0; frame < kFramesPerRun; ++frame) DrawFrame();
     const double allocationsPerFrame = static_cast<double>(allocations - before) / kFramesPerRun;
-    const double live = SecondsPerFrame(DrawFrame);
 
     // The same frame's GL work, without any per-frame CPU of ours or of freeglut.
     const GLuint list = glGenLists(1);
     glNewList(list, GL_COMPILE);
     DrawFrame();
     glEndList();
-    const double replay = SecondsPerFrame([list] { glCallList(list); });
+    // Runs of the two alternate, so that whatever else the machine does weighs on both alike.
+    std::vector<double> liveRuns;
+    std::vector<double> replayRuns;
+    for (int run = 0; run < kRuns; ++run) {
+      liveRuns.push_back(TimeRun(DrawFrame));
+      replayRuns.push_back(TimeRun([list] { glCallList(list); }));
+    }
     glDeleteLists(list, 1);
+    const double live = Median(liveRuns);
+    const double replay = Median(replayRuns);
 
     std::printf(
         "%4dx%-4d %-6s  %7.1f fps  DrawFrame %6.3f ms  replay %6.3f ms  ratio %.3f  "
