@@ -2,7 +2,6 @@
 // preview size, at each detail level, and compares the cost of DrawFrame with
 // replaying the same frame's GL work from a display list recorded once. Also
 // reports the time from start to the first frame and heap allocations per frame.
-#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <X11/Xlib.h>
 
@@ -15,6 +14,7 @@
 #include "scene/frame.h"
 #include "scene/random.h"
 #include "scene/scene_state.h"
+#include "scene/shapes.h"
 #include "shell/x11/glx_surface.h"
 #include "shell/x11/linux_platform.h"
 
@@ -120,10 +120,7 @@ int main() {
     std::fputs("vorn_bench: cannot open the X display\n", stderr);
     return 1;
   }
-  int argc = 1;
-  char name[] = "vorn_bench";
-  char* argv[] = {name, nullptr};
-  glutInit(&argc, argv);
+  InitShapes();
   StillPlatform platform;
   {
     // Start-up as the saver does it: context, full-size textures, first frame.

@@ -2,9 +2,8 @@
 // and the clean-up in reverse order on every way out.
 #include "shell/win32/saver_window.h"
 
-#include <GL/freeglut.h>
-
 #include "scene/frame.h"
+#include "scene/shapes.h"
 #include "shell/win32/pixel_format.h"
 #include "shell/win32/saver_process.h"
 #include "shell/win32/saver_wnd_proc.h"
@@ -38,14 +37,6 @@ void TellSaverRunning(bool running) {
   SystemParametersInfoA(SPI_SCREENSAVERRUNNING, running ? TRUE : FALSE, &previous, 0);
 }
 
-// freeglut's shapes end the process unless glutInit has run.
-void InitGlut() {
-  int argc = 1;
-  char name[] = "vorn";
-  char* argv[] = {name, nullptr};
-  glutInit(&argc, argv);
-}
-
 // Messages always go first; a frame is drawn only when none is waiting.
 void RenderLoop(HDC dc) {
   for (;;) {
@@ -64,7 +55,7 @@ void RenderLoop(HDC dc) {
 void RunWithContext(HWND window, HDC dc, const WindowPlacement& placement, int showCommand) {
   HGLRC context = wglCreateContext(dc);
   wglMakeCurrent(dc, context);
-  InitGlut();
+  InitShapes();
   // The scene learns the size here, once: no size message is handled.
   SetupView(placement.width, placement.height);
   ShowWindow(window, showCommand);

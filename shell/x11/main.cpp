@@ -1,6 +1,5 @@
 // The Linux entry: the screen saver switches, the XScreenSaver hack options,
 // the saver in an ordinary window, and snapshots rendered to a PNG.
-#include <GL/freeglut.h>
 #include <X11/Xlib.h>
 
 #include <cstdio>
@@ -10,6 +9,7 @@
 #include "scene/platform.h"
 #include "scene/random.h"
 #include "scene/scene_state.h"
+#include "scene/shapes.h"
 #include "shell/launch_options.h"
 #include "shell/screen_saver.h"
 #include "shell/snapshot_options.h"
@@ -27,14 +27,6 @@
 namespace {
 constexpr int kUsageError = 2;
 constexpr int kNoDisplay = 1;
-
-// freeglut's shapes end the process unless glutInit has run.
-void InitGlut() {
-  int argc = 1;
-  char name[] = "vorn";
-  char* argv[] = {name, nullptr};
-  glutInit(&argc, argv);
-}
 
 Display* OpenDisplay() {
   Display* display = XOpenDisplay(nullptr);
@@ -54,7 +46,7 @@ int Snapshot(int argc, char** argv) {
   }
   Display* display = OpenDisplay();
   if (display == nullptr) return kNoDisplay;
-  InitGlut();
+  InitShapes();
   const int status = RunSnapshot(display, options);
   XCloseDisplay(display);
   return status;
@@ -74,7 +66,7 @@ Window HostWindowForRoot(Display* display) {
 int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions) {
   Display* display = OpenDisplay();
   if (display == nullptr) return kNoDisplay;
-  InitGlut();
+  InitShapes();
   InstallXErrorHandlers();
   InstallStopSignals();
   LinuxPlatform platform;

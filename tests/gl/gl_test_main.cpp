@@ -1,9 +1,9 @@
 // Runs the GL tests with one real off-screen context on the test run's X display.
-#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
+#include "scene/shapes.h"
 #include "shell/x11/glx_surface.h"
 #include "tests/gl/gl_scene.h"
 
@@ -14,10 +14,7 @@ int main(int argc, char** argv) {
     std::fputs("GL tests need an X display (run them through scripts/with-display)\n", stderr);
     return 1;
   }
-  int glutArgc = 1;
-  char name[] = "vorn_gl_tests";
-  char* glutArgv[] = {name, nullptr};
-  glutInit(&glutArgc, glutArgv);
+  InitShapes();
   auto surface = GlxSurface::ForPbuffer(display, kSurfaceWidth, kSurfaceHeight);
   if (!surface) return 1;
   const int result = RUN_ALL_TESTS();

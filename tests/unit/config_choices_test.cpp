@@ -2,14 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-class NoWindow : public SaverWindowActions {
- public:
-  void PostCloseMessage() override {}
-  void RefreshCursor() override {}
-  bool VerifyPassword() override { return true; }
-};
-}  // namespace
+#include "tests/support/no_window.h"
 
 TEST(ConfigChoices, ShowsTheStoredValuesAndNothingForUnknownOnes) {
   NoWindow window;

@@ -12,15 +12,9 @@
 #include <string>
 
 #include "shell/screen_saver.h"
+#include "tests/support/no_window.h"
 
 namespace {
-class NoWindow : public SaverWindowActions {
- public:
-  void PostCloseMessage() override {}
-  void RefreshCursor() override {}
-  bool VerifyPassword() override { return true; }
-};
-
 std::string ReadAll(const std::string& path) {
   std::ifstream in(path);
   std::stringstream text;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "shell/screen_saver.h"
+#include "tests/support/no_window.h"
 
 namespace {
 class MemoryStore : public SettingsStore {
@@ -38,13 +39,6 @@ class MemoryStore : public SettingsStore {
     values[name] = value;
   }
   void Close() override { ++closes; }
-};
-
-class NoWindow : public SaverWindowActions {
- public:
-  void PostCloseMessage() override {}
-  void RefreshCursor() override {}
-  bool VerifyPassword() override { return true; }
 };
 
 struct SettingsTest : testing::Test {

@@ -13,6 +13,7 @@ caption='ORVALINDE screen saver collection'
 conf="$XDG_CONFIG_HOME/vorn/vorn.conf"
 
 # The id of the first window named $1 exactly, empty if there is none.
+# shellcheck disable=SC2317 # called through eventually
 named() {
   xdotool search --limit 1 --name "^$1\$" 2>/dev/null | head -n 1
 }

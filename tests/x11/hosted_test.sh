@@ -8,22 +8,6 @@ set -u
 # shellcheck source=tests/x11/lib.sh
 . "$(dirname "$0")/lib.sh"
 
-# Starts a host window of $1 by $2 pixels ($3 may be --no-depth); its id is
-# in $host and the helper's process in $keeper.
-start_host() {
-  rm -f "$work/host-id"
-  start "$helper" "$@" >"$work/host-id"
-  keeper=$started
-  eventually 5 test -s "$work/host-id" || fail "the helper made no window"
-  host=$(cat "$work/host-id")
-}
-
-# shellcheck disable=SC2317 # called through eventually
-has_child() {
-  child=$(children "$host" | head -n 1)
-  [ -n "$child" ]
-}
-
 # shellcheck disable=SC2317 # called through eventually
 covers() {
   [ "$(geometry "$child")" = "$1" ]

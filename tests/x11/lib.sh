@@ -125,3 +125,19 @@ children() {
     printf '%d\n' "$child"
   done
 }
+
+# Starts a host window of $1 by $2 pixels ($3 may be --no-depth); its id is
+# in $host and the helper's process in $keeper.
+start_host() {
+  rm -f "$work/host-id"
+  start "$helper" "$@" >"$work/host-id"
+  keeper=$started
+  eventually 5 test -s "$work/host-id" || fail "the helper made no window"
+  host=$(cat "$work/host-id")
+}
+
+# shellcheck disable=SC2317 # called through eventually
+has_child() {
+  child=$(children "$host" | head -n 1)
+  [ -n "$child" ]
+}

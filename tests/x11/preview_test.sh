@@ -7,20 +7,6 @@ set -u
 # shellcheck source=tests/x11/lib.sh
 . "$(dirname "$0")/lib.sh"
 
-# Starts a host window of $1 by $2 pixels; its id is in $host and the helper's process in $keeper.
-start_host() {
-  start "$helper" "$1" "$2" >"$work/host-id"
-  keeper=$started
-  eventually 5 test -s "$work/host-id" || fail "the helper made no window"
-  host=$(cat "$work/host-id")
-}
-
-# shellcheck disable=SC2317 # called through eventually
-has_child() {
-  child=$(children "$host" | head -n 1)
-  [ -n "$child" ]
-}
-
 settings 0 2
 start_host 152 112
 start "$vorn" /p "$host"
