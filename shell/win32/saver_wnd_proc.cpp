@@ -2,8 +2,7 @@
 // answer is carried out here.
 #include "shell/win32/saver_wnd_proc.h"
 
-#include "scene/scene_state.h"
-#include "scene/sky.h"
+#include "shell/carry_out.h"
 #include "shell/closing_rules.h"
 #include "shell/win32/saver_process.h"
 
@@ -29,21 +28,6 @@ SystemCommand ToSystemCommand(WPARAM wParam) {
   }
 }
 
-void CarryOut(const InputResponse& response) {
-  if (response.toggleDaylight) ToggleDaylight();
-  if (response.requestClose) screenSaver->RequestClose();
-  switch (response.viewChange) {
-    case ViewChange::kRotate:
-      RotateView(response.dx, response.dy);
-      break;
-    case ViewChange::kZoom:
-      ZoomView(response.dx, response.dy);
-      break;
-    case ViewChange::kNone:
-      break;
-  }
-}
-
 // Returns true when the message is done with and 0 is its result.
 bool HandleClose(HWND window) {
   const CloseOutcome outcome = OnCloseMessage(saverMode, *screenSaver, GetTickCount());
@@ -65,7 +49,7 @@ LRESULT CALLBACK SaverWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_ACTIVATE:
     case WM_ACTIVATEAPP:
     case WM_NCACTIVATE:
-      CarryOut(OnActivation(saverMode, saver, LOWORD(wParam) != 0));
+      CarryOut(saver, OnActivation(saverMode, saver, LOWORD(wParam) != 0));
       break;
     case WM_CLOSE:
       if (HandleClose(window)) return 0;
@@ -76,14 +60,14 @@ LRESULT CALLBACK SaverWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_KEYDOWN:
     case WM_MBUTTONDOWN:
       // A middle press carries its button flag in wParam, never the Enter key's code.
-      CarryOut(OnKeyPress(saverMode, saver, wParam == VK_RETURN));
+      CarryOut(saver, OnKeyPress(saverMode, saver, wParam == VK_RETURN));
       break;
     case WM_SYSCOMMAND:
       if (SwallowsSystemCommand(saverMode, ToSystemCommand(wParam))) return 0;
       break;
     case WM_MOUSEMOVE:
       // The cursor's screen position, not the message's window coordinates.
-      CarryOut(OnMouseMove(saverMode, saver, saverInput, CursorNow()));
+      CarryOut(saver, OnMouseMove(saverMode, saver, saverInput, CursorNow()));
       break;
     case WM_LBUTTONDOWN:
       OnButtonPress(saverInput, MouseButton::kLeft, CursorNow());

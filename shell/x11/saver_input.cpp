@@ -3,8 +3,7 @@
 
 #include <X11/keysym.h>
 
-#include "scene/scene_state.h"
-#include "scene/sky.h"
+#include "shell/carry_out.h"
 #include "shell/x11/linux_platform.h"
 
 namespace {
@@ -38,7 +37,7 @@ void FoldWaitingMoves(Display* display, XEvent& event) {
 bool SaverInput::Handle(XEvent& event) {
   switch (event.type) {
     case KeyPress:
-      CarryOut(OnKeyPress(mode_, saver_, IsEnter(event.xkey)));
+      CarryOut(saver_, OnKeyPress(mode_, saver_, IsEnter(event.xkey)));
       return true;
     case ButtonPress: {
       const XButtonEvent& button = event.xbutton;
@@ -46,7 +45,7 @@ bool SaverInput::Handle(XEvent& event) {
       if (button.button == Button1) OnButtonPress(input_, MouseButton::kLeft, cursor);
       if (button.button == Button3) OnButtonPress(input_, MouseButton::kRight, cursor);
       // The middle button counts as a key other than Enter.
-      if (button.button == Button2) CarryOut(OnKeyPress(mode_, saver_, false));
+      if (button.button == Button2) CarryOut(saver_, OnKeyPress(mode_, saver_, false));
       return true;
     }
     case ButtonRelease:
@@ -55,31 +54,25 @@ bool SaverInput::Handle(XEvent& event) {
       return true;
     case MotionNotify:
       FoldWaitingMoves(display_, event);
-      CarryOut(OnMouseMove(mode_, saver_, input_, {event.xmotion.x_root, event.xmotion.y_root}));
+      CarryOut(saver_,
+               OnMouseMove(mode_, saver_, input_, {event.xmotion.x_root, event.xmotion.y_root}));
       return true;
     case FocusIn:
     case FocusOut:
       if (IsFocusChange(event.xfocus)) {
-        CarryOut(OnActivation(mode_, saver_, event.type == FocusIn));
+        CarryOut(saver_, OnActivation(mode_, saver_, event.type == FocusIn));
       }
       return true;
     case ClientMessage:
       if (event.xclient.message_type == closeMessage_) return JudgeCloseMessage();
       // The window manager's close button wakes the saver as a key would.
       if (deleteWindow_ != 0 && static_cast<Atom>(event.xclient.data.l[0]) == deleteWindow_) {
-        CarryOut(OnKeyPress(mode_, saver_, false));
+        CarryOut(saver_, OnKeyPress(mode_, saver_, false));
       }
       return true;
     default:
       return true;
   }
-}
-
-void SaverInput::CarryOut(const InputResponse& response) {
-  if (response.requestClose) saver_.RequestClose();
-  if (response.toggleDaylight) ToggleDaylight();
-  if (response.viewChange == ViewChange::kRotate) RotateView(response.dx, response.dy);
-  if (response.viewChange == ViewChange::kZoom) ZoomView(response.dx, response.dy);
 }
 
 bool SaverInput::JudgeCloseMessage() {

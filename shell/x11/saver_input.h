@@ -23,7 +23,6 @@ class SaverInput {
   bool Handle(XEvent& event);
 
  private:
-  void CarryOut(const InputResponse& response);
   bool JudgeCloseMessage();
 
   Display* display_;
