@@ -121,6 +121,9 @@ ShareOfColour() {
     -format '%[fx:mean]' info:
 }
 
+# Greater A B: true when the decimal A is greater than B.
+Greater() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+
 ScreenWidth() { xdotool getdisplaygeometry | cut -d' ' -f1; }
 ScreenHeight() { xdotool getdisplaygeometry | cut -d' ' -f2; }
 

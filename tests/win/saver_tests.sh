@@ -25,9 +25,9 @@ CoversScreen() {
 # "unclear" when neither sky colour covers a fifth of it.
 Look() {
   region="$(ScreenWidth)x$(($(ScreenHeight) / 4))+0+0"
-  if [ "$(echo "$(ShareOfColour "$1" "$region" "$daySky") > 0.2" | bc)" -eq 1 ]; then
+  if Greater "$(ShareOfColour "$1" "$region" "$daySky")" 0.2; then
     echo day
-  elif [ "$(echo "$(ShareOfColour "$1" "$region" "$nightSky") > 0.2" | bc)" -eq 1 ]; then
+  elif Greater "$(ShareOfColour "$1" "$region" "$nightSky")" 0.2; then
     echo night
   else
     echo unclear
@@ -55,9 +55,9 @@ FloorIs() {
   share=$(ShareOfColour "$1" "${width}x$half+0+$half" "$daySky")
   echo "        lower half: $share of it day sky"
   if [ "$2" = floor ]; then
-    [ "$(echo "$share < 0.5" | bc)" -eq 1 ]
+    Greater 0.5 "$share"
   else
-    [ "$(echo "$share > 0.5" | bc)" -eq 1 ]
+    Greater "$share" 0.5
   fi
 }
 
