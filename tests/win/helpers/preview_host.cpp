@@ -54,6 +54,20 @@ HWND WaitForChild(HWND host) {
   return nullptr;
 }
 
+// Like a real host, keeps handling messages while it waits: the saver's
+// clean-up may still send to the host's thread, and would wait for it forever.
+bool WaitForSaverEnd(HANDLE saver) {
+  const DWORD start = GetTickCount();
+  for (DWORD waited = 0; waited < kPatienceMs; waited = GetTickCount() - start) {
+    const DWORD woken =
+        MsgWaitForMultipleObjects(1, &saver, FALSE, kPatienceMs - waited, QS_ALLINPUT);
+    if (woken == WAIT_OBJECT_0) return true;
+    if (woken != WAIT_OBJECT_0 + 1) return false;
+    PumpMessages();
+  }
+  return false;
+}
+
 DWORD WINAPI WaitForInputLine(void* host) {
   char line[64];
   std::fgets(line, sizeof line, stdin);
@@ -100,8 +114,7 @@ int main(int argc, char** argv) {
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
 
   DWORD exitCode = 0;
-  if (WaitForSingleObject(saver.hProcess, kPatienceMs) == WAIT_OBJECT_0 &&
-      GetExitCodeProcess(saver.hProcess, &exitCode)) {
+  if (WaitForSaverEnd(saver.hProcess) && GetExitCodeProcess(saver.hProcess, &exitCode)) {
     Report("saver exit %ld\n", static_cast<long>(exitCode));
   } else {
     Report("saver still running\n");
