@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "shell/x11/x_errors.h"
+
 namespace {
 // The configurations that fit the scene and can draw on this kind of drawable, best first;
 // null when there are none. The caller frees the list with XFree.
@@ -92,6 +94,8 @@ std::unique_ptr<GlxSurface> GlxSurface::ForNewWindow(Display* display, Window pa
       visual->depth, InputOutput, visual->visual,
       CWColormap | CWBackPixel | CWBorderPixel | CWOverrideRedirect | CWEventMask, &attributes);
   XFree(visual);
+  // Watched from its first request on: its parent may go, and take it along, at any time.
+  WatchWindow(surface->ownWindow_);
   surface->drawable_ = surface->ownWindow_;
   if (!surface->MakeCurrent(config)) return nullptr;
   return surface;
@@ -128,7 +132,8 @@ std::unique_ptr<GlxSurface> GlxSurface::ForPbuffer(Display* display, int width, 
 bool GlxSurface::MakeCurrent(GLXFBConfig config) {
   context_ = glXCreateNewContext(display_, config, GLX_RGBA_TYPE, nullptr, True);
   if (context_ == nullptr || !glXMakeContextCurrent(display_, drawable_, drawable_, context_)) {
-    std::fputs("vorn: cannot create an OpenGL context\n", stderr);
+    // A window that went meanwhile is a normal end, not a failure to report.
+    if (!WatchedWindowGone()) std::fputs("vorn: cannot create an OpenGL context\n", stderr);
     return false;
   }
   return true;

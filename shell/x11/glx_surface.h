@@ -14,7 +14,8 @@ struct NewWindowOptions {
 
 class GlxSurface {
  public:
-  // A new window of our own configuration at (0, 0) in parent; it is not mapped yet.
+  // A new window of our own configuration at (0, 0) in parent; it is not
+  // mapped yet, and an X error about it counts as its destruction.
   static std::unique_ptr<GlxSurface> ForNewWindow(Display* display, Window parent, int width,
                                                   int height, const NewWindowOptions& options);
   // Draws straight on a window of someone else's. Empty, and quiet, when the

@@ -1,12 +1,10 @@
 // Choosing where to draw for a host, and drawing until the host is done.
 #include "shell/x11/hosted.h"
 
-#include <cstdio>
-
 #include "scene/frame.h"
+#include "shell/x11/foreign_window.h"
 #include "shell/x11/glx_surface.h"
 #include "shell/x11/render_loop.h"
-#include "shell/x11/x_errors.h"
 
 namespace {
 // A window of our own configuration that covers the host's window, for hosts
@@ -17,19 +15,14 @@ std::unique_ptr<GlxSurface> CoverHostWindow(Display* display, Window host,
   auto surface = GlxSurface::ForNewWindow(display, host, attributes.width, attributes.height,
                                           {attributes.root == host, StructureNotifyMask});
   if (!surface) return nullptr;
-  WatchWindow(surface->window());
   XMapWindow(display, surface->window());
   return surface;
 }
 }  // namespace
 
 int RunHosted(Display* display, Window host) {
-  WatchWindow(host);
   XWindowAttributes attributes{};
-  if (XGetWindowAttributes(display, host, &attributes) == 0) {
-    std::fprintf(stderr, "vorn: there is no window 0x%lx to draw on\n", host);
-    return 0;
-  }
+  if (!InspectForeignWindow(display, host, "to draw on", attributes)) return 0;
   XSelectInput(display, host, StructureNotifyMask);
   auto surface = GlxSurface::ForExistingWindow(display, host, attributes);
   const bool covering = !surface;

@@ -4,11 +4,11 @@
 #include <cstdio>
 
 #include "scene/frame.h"
+#include "shell/x11/foreign_window.h"
 #include "shell/x11/glx_surface.h"
 #include "shell/x11/linux_platform.h"
 #include "shell/x11/render_loop.h"
 #include "shell/x11/saver_input.h"
-#include "shell/x11/x_errors.h"
 
 namespace {
 constexpr int kOrdinaryWidth = 1280;
@@ -33,10 +33,8 @@ bool PlanWindow(Display* display, SaverPlacement placement, Window parent, Windo
       plan = {RootWindow(display, screen), kOrdinaryWidth, kOrdinaryHeight};
       return true;
     case SaverPlacement::kInsideParent: {
-      WatchWindow(parent);
       XWindowAttributes attributes{};
-      if (parent == 0 || XGetWindowAttributes(display, parent, &attributes) == 0) {
-        std::fprintf(stderr, "vorn: there is no window 0x%lx to show the preview in\n", parent);
+      if (!InspectForeignWindow(display, parent, "to show the preview in", attributes)) {
         return false;
       }
       plan = {parent, attributes.width, attributes.height};
@@ -84,7 +82,6 @@ int RunSaverWindow(Display* display, ScreenSaver& saver, WindowActions& actions,
                                {placement == SaverPlacement::kCoverScreen, kSaverEvents});
   if (!surface) return 0;
   const Window window = surface->window();
-  WatchWindow(window);
   XStoreName(display, window, "vorn");
   saver.window = window;
   saver.startTick = TickCount();

@@ -12,10 +12,10 @@ bool watchedWindowGone = false;
 
 int OnXError(Display* display, XErrorEvent* error) {
   const auto watched = std::find(watchedWindows.begin(), watchedWindows.end(), error->resourceid);
-  if (watched != watchedWindows.end()) {
-    watchedWindowGone = true;
-    return 0;
-  }
+  if (watched != watchedWindows.end()) watchedWindowGone = true;
+  // Once a window we draw on is gone, requests on what we made for it (its
+  // context, graphics contexts, pixmaps, cursors) fail as well: no news either.
+  if (watchedWindowGone) return 0;
   char text[256] = "";
   XGetErrorText(display, error->error_code, text, sizeof text);
   std::fprintf(stderr, "vorn: X error: %s (request %d.%d, resource 0x%lx)\n", text,

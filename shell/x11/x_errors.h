@@ -1,6 +1,7 @@
 // What ends a run from the X side. An error about a window we draw in or on
-// means it was destroyed under us; a lost connection ends the process with
-// code 0, as the window's owner going away is a normal end for a saver.
+// means it was destroyed under us, and the errors that follow are its echoes;
+// a lost connection ends the process with code 0, as the window's owner going
+// away is a normal end for a saver.
 #pragma once
 
 #include <X11/Xlib.h>

@@ -1,7 +1,8 @@
 // A stand-in for a host's window in the X11 tests.
-//   host_window WIDTH HEIGHT [--no-depth]  maps a window, prints its id in
-//       decimal, and keeps it until the process is killed (which destroys it);
-//       --no-depth gives it a double-buffered GL visual without a depth buffer.
+//   host_window WIDTH HEIGHT [--no-depth | --input-only]  maps a window,
+//       prints its id in decimal, and keeps it until the process is killed
+//       (which destroys it); --no-depth gives it a double-buffered GL visual
+//       without a depth buffer, --input-only makes it a window nothing can draw on.
 //   host_window --depth-of ID  prints the depth-buffer bits of that window's visual.
 #include <GL/glx.h>
 #include <X11/Xlib.h>
@@ -50,13 +51,29 @@ int PrintDepthOf(Display* display, Window window) {
   return 0;
 }
 
-int KeepWindow(Display* display, int width, int height, bool noDepth) {
+// Keeps the connection, and with it what it holds, until the process is killed.
+[[noreturn]] void ServeForever(Display* display) {
+  for (;;) {
+    XEvent event;
+    XNextEvent(display, &event);
+  }
+}
+
+enum class HostKind { kPlain, kNoDepth, kInputOnly };
+
+bool HostKindNamed(const char* word, HostKind& kind) {
+  if (std::strcmp(word, "--no-depth") == 0) kind = HostKind::kNoDepth;
+  if (std::strcmp(word, "--input-only") == 0) kind = HostKind::kInputOnly;
+  return kind != HostKind::kPlain;
+}
+
+int KeepWindow(Display* display, int width, int height, HostKind kind) {
   const int screen = DefaultScreen(display);
   const Window root = RootWindow(display, screen);
   XVisualInfo visual{};
   visual.visual = DefaultVisual(display, screen);
   visual.depth = DefaultDepth(display, screen);
-  if (noDepth && !FindVisualWithoutDepth(display, visual)) {
+  if (kind == HostKind::kNoDepth && !FindVisualWithoutDepth(display, visual)) {
     std::fputs("host_window: no GL visual without a depth buffer\n", stderr);
     return 1;
   }
@@ -64,19 +81,17 @@ int KeepWindow(Display* display, int width, int height, bool noDepth) {
   attributes.colormap = XCreateColormap(display, root, visual.visual, AllocNone);
   attributes.background_pixel = 0;
   attributes.border_pixel = 0;
-  const Window window =
-      XCreateWindow(display, root, 0, 0, static_cast<unsigned>(width),
-                    static_cast<unsigned>(height), 0, visual.depth, InputOutput, visual.visual,
-                    CWColormap | CWBackPixel | CWBorderPixel, &attributes);
+  const bool inputOnly = kind == HostKind::kInputOnly;
+  const Window window = XCreateWindow(
+      display, root, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height), 0,
+      inputOnly ? 0 : visual.depth, inputOnly ? InputOnly : InputOutput, visual.visual,
+      inputOnly ? 0 : CWColormap | CWBackPixel | CWBorderPixel, &attributes);
   XStoreName(display, window, "host_window");
   XMapWindow(display, window);
   XSync(display, False);
   std::printf("%lu\n", window);
   std::fflush(stdout);
-  for (;;) {
-    XEvent event;
-    XNextEvent(display, &event);
-  }
+  ServeForever(display);
 }
 }  // namespace
 
@@ -89,9 +104,11 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "--depth-of") == 0) {
     return PrintDepthOf(display, std::strtoul(argv[2], nullptr, 0));
   }
-  if (argc == 3 || (argc == 4 && std::strcmp(argv[3], "--no-depth") == 0)) {
-    return KeepWindow(display, std::atoi(argv[1]), std::atoi(argv[2]), argc == 4);
+  HostKind kind = HostKind::kPlain;
+  if (argc == 3 || (argc == 4 && HostKindNamed(argv[3], kind))) {
+    return KeepWindow(display, std::atoi(argv[1]), std::atoi(argv[2]), kind);
   }
-  std::fputs("usage: host_window WIDTH HEIGHT [--no-depth] | --depth-of ID\n", stderr);
+  std::fputs("usage: host_window WIDTH HEIGHT [--no-depth | --input-only] | --depth-of ID\n",
+             stderr);
   return 2;
 }

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Drawing for a host (-window-id, -root): straight on a window whose visual has
 # a depth buffer, into a covering window of our own when it has none; ending
-# with exit code 0 on SIGTERM, on SIGINT, when the window is destroyed and
-# when the X connection is lost.
+# with exit code 0 on SIGTERM, on SIGINT, when the window is destroyed (also
+# during start-up, with at most one line said) and when the X connection is lost.
 # Usage: hosted_test.sh path/to/vorn path/to/host_window, on a 640x480 display.
 set -u
 # shellcheck source=tests/x11/lib.sh
@@ -85,6 +85,31 @@ hosted=$started
 sleep 1
 kill "$server"
 expect_ended "$hosted" "its X server went away"
+
+# Expects the run $1, whose standard error went to $work/stderr, to end
+# normally after $2, having said at most one line and no X error.
+expect_quiet_end() {
+  expect_ended "$1" "$2"
+  if [ "$(wc -l <"$work/stderr")" -gt 1 ] || grep -q 'X error' "$work/stderr"; then
+    fail "after $2 vorn said: $(cat "$work/stderr")"
+  fi
+}
+
+# A host window destroyed at moments spread over vorn's start-up, for drawing
+# on it and for a preview in it, and a host window that takes input only.
+for way in --window-id /p; do
+  for delay in 0 0.05 0.1 0.15 0.2 0.25 0.3 0.35 0.4 0.5; do
+    start_host 160 120
+    start "$vorn" "$way" "$host" 2>"$work/stderr"
+    sleep "$delay"
+    kill "$keeper"
+    expect_quiet_end "$started" "$way, its window destroyed $delay s after the start"
+  done
+  start_host 160 120 --input-only
+  start "$vorn" "$way" "$host" 2>"$work/stderr"
+  expect_quiet_end "$started" "$way on an input-only window"
+  kill "$keeper"
+done
 
 # A window that does not exist: a message, and exit code 0.
 "$vorn" -window-id 0x7ffffff 2>"$work/stderr"
