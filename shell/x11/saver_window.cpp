@@ -6,6 +6,7 @@
 #include "scene/frame.h"
 #include "shell/x11/foreign_window.h"
 #include "shell/x11/glx_surface.h"
+#include "shell/x11/input_grab.h"
 #include "shell/x11/linux_platform.h"
 #include "shell/x11/render_loop.h"
 #include "shell/x11/saver_input.h"
@@ -13,6 +14,7 @@
 namespace {
 constexpr int kOrdinaryWidth = 1280;
 constexpr int kOrdinaryHeight = 720;
+constexpr int kCannotTakeInput = 1;
 constexpr long kSaverEvents = KeyPressMask | ButtonPressMask | ButtonReleaseMask |
                               PointerMotionMask | StructureNotifyMask | FocusChangeMask;
 
@@ -44,16 +46,6 @@ bool PlanWindow(Display* display, SaverPlacement placement, Window parent, Windo
   return false;
 }
 
-// An override-redirect window gets no focus from a window manager: it takes
-// the focus itself, and the keyboard with it, once it is visible.
-void TakeKeyboard(Display* display, Window window) {
-  XSetInputFocus(display, window, RevertToParent, CurrentTime);
-  if (XGrabKeyboard(display, window, True, GrabModeAsync, GrabModeAsync, CurrentTime) !=
-      GrabSuccess) {
-    std::fputs("vorn: cannot take the keyboard; another program holds it\n", stderr);
-  }
-}
-
 // Keeps the actions bound to the window for as long as it exists.
 class ActionsBinding {
  public:
@@ -81,6 +73,13 @@ int RunSaverWindow(Display* display, ScreenSaver& saver, WindowActions& actions,
       GlxSurface::ForNewWindow(display, plan.parent, plan.width, plan.height,
                                {placement == SaverPlacement::kCoverScreen, kSaverEvents});
   if (!surface) return 0;
+  // A screen covered without the keyboard and the pointer could not be woken
+  // from, so it is never covered: the grabs are taken first, on the root.
+  if (placement == SaverPlacement::kCoverScreen && !TakeKeyboardAndPointer(display, plan.parent)) {
+    std::fputs("vorn: cannot take the keyboard and the pointer: another program holds them\n",
+               stderr);
+    return kCannotTakeInput;
+  }
   const Window window = surface->window();
   XStoreName(display, window, "vorn");
   saver.window = window;
@@ -98,8 +97,10 @@ int RunSaverWindow(Display* display, ScreenSaver& saver, WindowActions& actions,
 
   SaverInput input(display, mode, saver, actions.closeMessage(), deleteWindow);
   RunRenderLoop(*surface, [&](XEvent& event) {
+    // An override-redirect window gets no focus from a window manager: it
+    // takes the focus itself once it is visible.
     if (event.type == MapNotify && placement == SaverPlacement::kCoverScreen) {
-      TakeKeyboard(display, window);
+      XSetInputFocus(display, window, RevertToParent, CurrentTime);
     }
     if (event.type == DestroyNotify) {
       surface->ForgetWindow();

@@ -15,6 +15,7 @@ enum class SaverPlacement {
 };
 
 // The saver's settings are loaded and the scene's platform installed. Returns
-// the exit code.
+// the exit code: 1 when covering the screen could not take the keyboard and
+// the pointer, which then stays uncovered.
 int RunSaverWindow(Display* display, ScreenSaver& saver, WindowActions& actions,
                    SaverPlacement placement, Window parent);

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Full-screen saving (/s) with real input: what closes it and what does not,
 # the day and night toggle, the mouse rules for each value of "Rotate", and
-# exit code 0 however it ends.
+# exit code 0 however it ends; exit code 1, with the screen never covered,
+# when another program keeps the keyboard and the pointer.
 # Usage: fullscreen_test.sh path/to/vorn path/to/host_window, on a 640x480 display.
 set -u
 # shellcheck source=tests/x11/lib.sh
@@ -149,6 +150,39 @@ fi
 if start_saver "SIGTERM"; then
   kill -TERM "$saver"
   expect_closed "SIGTERM"
+fi
+
+# Starts a helper that holds the keyboard and the pointer; its process id is in $holder.
+hold_grabs() {
+  rm -f "$work/grabs"
+  start "$helper" --hold-grabs >"$work/grabs"
+  holder=$started
+  eventually 5 test -s "$work/grabs" || fail "the helper took no grabs"
+}
+
+# Input held by another program for good: the screen is never covered, and
+# vorn gives up within a few seconds with one line and exit code 1.
+hold_grabs
+start "$vorn" /s 2>"$work/stderr"
+saver=$started
+sleep 1
+[ -z "$(xdotool search --onlyvisible --name '^vorn$' 2>/dev/null)" ] ||
+  fail "vorn covered the screen while another program held the keyboard and the pointer"
+if ! ended_within 5 "$saver"; then
+  fail "vorn did not give up while another program held the keyboard and the pointer"
+  kill "$saver"
+elif [ "$status" -ne 1 ] || [ "$(wc -l <"$work/stderr")" -ne 1 ] ||
+  ! grep -q '^vorn: .*keyboard' "$work/stderr"; then
+  fail "giving up on the grabs: exit code $status, said: $(cat "$work/stderr")"
+fi
+kill "$holder"
+
+# Held only for a moment after the start: vorn waits it out and covers the screen.
+hold_grabs
+start sh -c "sleep 0.5; kill $holder"
+if start_saver "grabs let go after 0.5 s"; then
+  xdotool key x
+  expect_closed "a key after the grabs were let go"
 fi
 
 # After the 15 s grace period closing asks for the password, which Linux always accepts.

@@ -4,6 +4,8 @@
 //       (which destroys it); --no-depth gives it a double-buffered GL visual
 //       without a depth buffer, --input-only makes it a window nothing can draw on.
 //   host_window --depth-of ID  prints the depth-buffer bits of that window's visual.
+//   host_window --hold-grabs  takes the keyboard and the pointer, prints
+//       "grabbed", and holds them until the process is killed.
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -93,6 +95,21 @@ int KeepWindow(Display* display, int width, int height, HostKind kind) {
   std::fflush(stdout);
   ServeForever(display);
 }
+
+int HoldGrabs(Display* display) {
+  const Window root = DefaultRootWindow(display);
+  if (XGrabKeyboard(display, root, False, GrabModeAsync, GrabModeAsync, CurrentTime) !=
+          GrabSuccess ||
+      XGrabPointer(display, root, False, ButtonPressMask, GrabModeAsync, GrabModeAsync, None, None,
+                   CurrentTime) != GrabSuccess) {
+    std::fputs("host_window: cannot take the keyboard and the pointer\n", stderr);
+    return 1;
+  }
+  XSync(display, False);
+  std::puts("grabbed");
+  std::fflush(stdout);
+  ServeForever(display);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,11 +121,14 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "--depth-of") == 0) {
     return PrintDepthOf(display, std::strtoul(argv[2], nullptr, 0));
   }
+  if (argc == 2 && std::strcmp(argv[1], "--hold-grabs") == 0) return HoldGrabs(display);
   HostKind kind = HostKind::kPlain;
   if (argc == 3 || (argc == 4 && HostKindNamed(argv[3], kind))) {
     return KeepWindow(display, std::atoi(argv[1]), std::atoi(argv[2]), kind);
   }
-  std::fputs("usage: host_window WIDTH HEIGHT [--no-depth | --input-only] | --depth-of ID\n",
-             stderr);
+  std::fputs(
+      "usage: host_window WIDTH HEIGHT [--no-depth | --input-only] | --depth-of ID | "
+      "--hold-grabs\n",
+      stderr);
   return 2;
 }
