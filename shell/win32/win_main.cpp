@@ -39,9 +39,12 @@ void Dispatch(HWND parent, int showCommand) {
     case SaverMode::kChangePassword:
       ChangePassword(parent);
       break;
-    case SaverMode::kConfigure:
-      DialogBoxParamA(instanceHandle, MAKEINTRESOURCEA(IDD_CONFIG), parent, ConfigDialogProc, 0);
+    case SaverMode::kConfigure: {
+      // An owner that is no window would make the dialog fail to show: it goes unowned instead.
+      const HWND owner = IsWindow(parent) ? parent : nullptr;
+      DialogBoxParamA(instanceHandle, MAKEINTRESOURCEA(IDD_CONFIG), owner, ConfigDialogProc, 0);
       break;
+    }
     case SaverMode::kPreview:
     case SaverMode::kFullScreen:
       RunSaverWindow(parent, showCommand);

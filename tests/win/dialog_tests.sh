@@ -85,3 +85,14 @@ TestDialogWithoutSettings() {
   Check "Cancel ends the run with exit code 0" Equals "$saverExit" 0
   Check "the settings key is still missing" KeyMissing
 }
+
+TestDialogWithBadOwner() {
+  Group "/c 12345, a handle that names no window: the dialog shows unowned"
+  SetSetting Rotate 1
+  SetSetting Detail 2
+  StartSaver /c 12345
+  Check "the dialog shows" Equals "$(Probe "$cancelButton" | cut -d' ' -f1)" "$cancelButton"
+  Click "$cancelButton"
+  WaitForSaver 10
+  Check "Cancel ends the run with exit code 0" Equals "$saverExit" 0
+}
