@@ -58,8 +58,9 @@ for target in /dev/full "$work/kept.png"; do
   ) 2>"$work/stderr"
   status=$?
   [ "$status" -eq 1 ] || fail "a failed write to $target exited with $status, not 1"
-  [ "$(wc -l <"$work/stderr")" -eq 1 ] && grep -q "^vorn: .*$target" "$work/stderr" ||
+  if [ "$(wc -l <"$work/stderr")" -ne 1 ] || ! grep -q "^vorn: .*$target" "$work/stderr"; then
     fail "a failed write to $target did not say so in one line: $(cat "$work/stderr")"
+  fi
 done
 [ -c /dev/full ] || fail "/dev/full is no longer a device"
 [ -z "$(find /dev -maxdepth 1 -name 'full?*')" ] || fail "a temporary file was left in /dev"
@@ -88,8 +89,9 @@ fi
 wait "$snapshot"
 status=$?
 [ "$status" -eq 1 ] || fail "losing the X server exited with $status, not 1"
-[ "$(wc -l <"$work/stderr")" -eq 1 ] && grep -q "^vorn: " "$work/stderr" ||
+if [ "$(wc -l <"$work/stderr")" -ne 1 ] || ! grep -q "^vorn: " "$work/stderr"; then
   fail "losing the X server did not say so in one line: $(cat "$work/stderr")"
+fi
 [ ! -e "$work/orphan.png" ] || fail "losing the X server still wrote a picture"
 
 [ "$failures" -eq 0 ] && echo "snapshot command: all checks passed"

@@ -3,10 +3,15 @@
 //       decimal, and keeps it until the process is killed (which destroys it);
 //       --no-depth gives it a double-buffered GL visual without a depth buffer.
 //   host_window --depth-of ID  prints the depth-buffer bits of that window's visual.
+//   host_window --count-frames ID SECONDS  prints how many times that window
+//       was drawn on in that time: one buffer swap is one drawing.
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
+#include <poll.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -50,6 +55,33 @@ int PrintDepthOf(Display* display, Window window) {
   return 0;
 }
 
+// Each drawing request reports its own damage; a report in several parts
+// counts once, at its last part.
+int CountFrames(Display* display, Window window, int seconds) {
+  int eventBase = 0;
+  int errorBase = 0;
+  if (!XDamageQueryExtension(display, &eventBase, &errorBase)) return 1;
+  XDamageCreate(display, window, XDamageReportRawRectangles);
+  XSync(display, False);
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  int frames = 0;
+  while (std::chrono::steady_clock::now() < end) {
+    if (XPending(display) == 0) {
+      pollfd connection{ConnectionNumber(display), POLLIN, 0};
+      poll(&connection, 1, 10);
+      continue;
+    }
+    XEvent event;
+    XNextEvent(display, &event);
+    if (event.type == eventBase + XDamageNotify &&
+        !reinterpret_cast<XDamageNotifyEvent&>(event).more) {
+      ++frames;
+    }
+  }
+  std::printf("%d\n", frames);
+  return 0;
+}
+
 int KeepWindow(Display* display, int width, int height, bool noDepth) {
   const int screen = DefaultScreen(display);
   const Window root = RootWindow(display, screen);
@@ -89,9 +121,15 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "--depth-of") == 0) {
     return PrintDepthOf(display, std::strtoul(argv[2], nullptr, 0));
   }
+  if (argc == 4 && std::strcmp(argv[1], "--count-frames") == 0) {
+    return CountFrames(display, std::strtoul(argv[2], nullptr, 0), std::atoi(argv[3]));
+  }
   if (argc == 3 || (argc == 4 && std::strcmp(argv[3], "--no-depth") == 0)) {
     return KeepWindow(display, std::atoi(argv[1]), std::atoi(argv[2]), argc == 4);
   }
-  std::fputs("usage: host_window WIDTH HEIGHT [--no-depth] | --depth-of ID\n", stderr);
+  std::fputs(
+      "usage: host_window WIDTH HEIGHT [--no-depth] | --depth-of ID"
+      " | --count-frames ID SECONDS\n",
+      stderr);
   return 2;
 }
