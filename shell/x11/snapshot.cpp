@@ -72,6 +72,9 @@ int OnDisplayLost(Display*) {
   std::fputs("vorn: lost the connection to the X display; no picture written\n", stderr);
   std::_Exit(1);
 }
+
+// Once the picture is written, a display that goes away has nothing left to spoil.
+int OnDisplayLostAfterWriting(Display*) { std::_Exit(0); }
 }  // namespace
 
 int RunSnapshot(Display* display, const SnapshotOptions& options) {
@@ -101,5 +104,6 @@ int RunSnapshot(Display* display, const SnapshotOptions& options) {
     std::fprintf(stderr, "vorn: cannot write %s: %s\n", options.path.c_str(), reason.c_str());
     return 1;
   }
+  XSetIOErrorHandler(OnDisplayLostAfterWriting);
   return 0;
 }
