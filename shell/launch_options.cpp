@@ -1,6 +1,6 @@
-// Sorts the arguments into the forms the program understands. --detail may
-// come with any form; a hack option anywhere makes the whole line a hack's,
-// and then every other argument must be a hack option too.
+// Sorts the arguments into the forms the program understands. --detail,
+// --delay and --fps may come with any form; a hack option anywhere makes the
+// whole line a hack's, and then every other argument must be a hack option too.
 #include "shell/launch_options.h"
 
 #include <algorithm>
@@ -19,6 +19,18 @@ bool Names(std::string_view argument, std::string_view option) {
 
 bool IsHackOption(std::string_view argument) {
   return Names(argument, "-root") || Names(argument, "-window-id") || Names(argument, "-window");
+}
+
+// Decimal microseconds up to the longest delay; empty for anything else.
+std::optional<std::uint32_t> ParseDelay(std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  std::uint32_t value = 0;
+  for (const char c : text) {
+    if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+    value = value * 10 + static_cast<std::uint32_t>(c - '0');
+    if (value > kLongestDelayMicroseconds) return std::nullopt;
+  }
+  return value;
 }
 
 LaunchOptions UsageError(std::string error) {
@@ -62,15 +74,27 @@ LaunchOptions ParseLaunchOptions(int argc, const char* const* argv) {
     return options;
   }
   std::vector<const char*> rest;
-  std::optional<std::int32_t> detail;
+  LaunchOptions overrides;
   for (int i = 0; i < argc; ++i) {
-    if (i == 0 || std::string_view(argv[i]) != "--detail") {
+    const std::string_view argument = argv[i];
+    const bool detail = argument == "--detail";
+    const bool delay = Names(argument, "-delay");
+    if (i > 0 && Names(argument, "-fps")) {
+      overrides.showFrameRate = true;
+      continue;
+    }
+    if (i == 0 || (!detail && !delay)) {
       rest.push_back(argv[i]);
       continue;
     }
-    if (i + 1 >= argc) return UsageError("missing value for --detail");
-    detail = ParseDetailName(argv[++i]);
-    if (!detail) return UsageError(std::string("bad value for --detail: ") + argv[i]);
+    if (i + 1 >= argc) return UsageError("missing value for " + std::string(argument));
+    const char* value = argv[++i];
+    if (detail) overrides.detail = ParseDetailName(value);
+    if (delay) overrides.delayMicroseconds = ParseDelay(value);
+    if (detail ? !overrides.detail : !overrides.delayMicroseconds) {
+      const char* hint = delay ? " (microseconds, 0 to 10000000)" : "";
+      return UsageError("bad value for " + std::string(argument) + ": " + value + hint);
+    }
   }
   if (std::any_of(rest.begin(), rest.end(), [](const char* a) { return IsHackOption(a); })) {
     options = ParseHackOptions(rest);
@@ -78,8 +102,15 @@ LaunchOptions ParseLaunchOptions(int argc, const char* const* argv) {
   } else {
     options.start = ParseArguments(static_cast<int>(rest.size()), rest.data());
   }
-  options.detail = detail;
+  options.detail = overrides.detail;
+  options.delayMicroseconds = overrides.delayMicroseconds;
+  options.showFrameRate = overrides.showFrameRate;
   return options;
+}
+
+std::uint32_t FrameDelayMicroseconds(const LaunchOptions& options) {
+  const bool xscreensaver = options.kind == LaunchKind::kHostRoot;
+  return options.delayMicroseconds.value_or(xscreensaver ? kXScreenSaverDelayMicroseconds : 0);
 }
 
 std::optional<WindowHandleNumber> ParseWindowId(std::string_view text) {

@@ -1,6 +1,6 @@
 // How the program was asked to run on Linux: the screen saver switches, the
-// options of an XScreenSaver hack (-root, -window-id, --detail), the saver in
-// an ordinary window, or a snapshot. Parsing only; main acts on the result.
+// options of an XScreenSaver hack (-root, -window-id, --detail, --delay, --fps),
+// the saver in an ordinary window, or a snapshot. Parsing only; main acts on the result.
 #pragma once
 
 #include <cstdint>
@@ -24,10 +24,22 @@ struct LaunchOptions {
   SaverStart start;                    // for kSaverSwitches
   WindowHandleNumber hostWindow = 0;   // for kHostWindow
   std::optional<std::int32_t> detail;  // --detail: replaces the stored detail for this run
-  std::string error;                   // for kUsageError
+  std::optional<std::uint32_t> delayMicroseconds;  // --delay: a pause after each frame
+  bool showFrameRate = false;                      // --fps: the frame rate drawn in a corner
+  std::string error;                               // for kUsageError
 };
 
 LaunchOptions ParseLaunchOptions(int argc, const char* const* argv);
+
+// The longest pause --delay takes: 10 s, a frame slower than any use of a saver.
+constexpr std::uint32_t kLongestDelayMicroseconds = 10'000'000;
+// The pause without --delay under XScreenSaver (-root): its settings leave the
+// option out when the slider is at the option file's default, which is this.
+constexpr std::uint32_t kXScreenSaverDelayMicroseconds = 20'000;
+
+// The pause after each frame: --delay, or else the form's default, which is
+// no pause (frames back to back) except under XScreenSaver.
+std::uint32_t FrameDelayMicroseconds(const LaunchOptions& options);
 
 // X window ids are 32-bit numbers.
 constexpr WindowHandleNumber kLargestXWindowId = 0xFFFFFFFF;

@@ -17,6 +17,7 @@
 #include "shell/x11/hosted.h"
 #include "shell/x11/linux_platform.h"
 #include "shell/x11/no_system_settings.h"
+#include "shell/x11/render_loop.h"
 #include "shell/x11/saver_window.h"
 #include "shell/x11/settings_file.h"
 #include "shell/x11/snapshot.h"
@@ -71,6 +72,8 @@ int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions
   InstallStopSignals();
   LinuxPlatform platform;
   InstallScenePlatform(platform);
+  framePacing.delayMicroseconds = FrameDelayMicroseconds(launch);
+  framePacing.showFrameRate = launch.showFrameRate;
   int status = 0;
   switch (launch.kind) {
     case LaunchKind::kHostRoot:

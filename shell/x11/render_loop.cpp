@@ -1,12 +1,41 @@
-// The loop that hands waiting events to a handler and draws in between.
+// The loop that hands waiting events to a handler and draws in between,
+// pausing after each frame as long as --delay asks, and still handling
+// events while it pauses.
 #include "shell/x11/render_loop.h"
 
+#include <poll.h>
+
+#include <chrono>
+
 #include "scene/frame.h"
+#include "scene/frame_rate_overlay.h"
+#include "shell/frame_rate_meter.h"
 #include "shell/x11/stop_signals.h"
 #include "shell/x11/x_errors.h"
 
+FramePacing framePacing;
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+// Returns when an event comes in, a signal arrives or the time is up.
+void WaitForEvents(Display* display, Clock::duration longest) {
+  const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(longest).count();
+  const timespec timeout{nanoseconds / 1'000'000'000, nanoseconds % 1'000'000'000};
+  pollfd connection{ConnectionNumber(display), POLLIN, 0};
+  ppoll(&connection, 1, &timeout, nullptr);
+}
+
+std::int64_t SteadyMilliseconds(Clock::time_point time) {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch()).count();
+}
+}  // namespace
+
 void RunRenderLoop(GlxSurface& surface, const EventHandler& handle) {
   Display* display = surface.display();
+  const std::chrono::microseconds pause(framePacing.delayMicroseconds);
+  FrameRateMeter meter;
+  Clock::time_point nextFrame = Clock::now();
   while (!StopRequested()) {
     if (WatchedWindowGone()) {
       surface.ForgetWindow();
@@ -18,7 +47,17 @@ void RunRenderLoop(GlxSurface& surface, const EventHandler& handle) {
       if (!handle(event)) return;
       continue;
     }
+    const Clock::time_point now = Clock::now();
+    if (now < nextFrame) {
+      WaitForEvents(display, nextFrame - now);
+      continue;
+    }
     DrawFrame();
+    if (framePacing.showFrameRate) {
+      meter.FrameShown(SteadyMilliseconds(now));
+      DrawFrameRate(meter.rate());
+    }
     surface.SwapBuffers();
+    nextFrame = Clock::now() + pause;
   }
 }

@@ -6,8 +6,11 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "shell/screen_saver.h"
+#include "shell/x11/printable_text.h"
+#include "shell/x11/replace_file.h"
 
 namespace {
 constexpr const char* kGroup = "vorn";
@@ -20,6 +23,13 @@ struct ErrorHolder {
   ~ErrorHolder() {
     if (error != nullptr) g_error_free(error);
   }
+};
+
+// Frees what GLib allocated when it goes out of scope.
+struct TextHolder {
+  gchar* text = nullptr;
+  gsize size = 0;
+  ~TextHolder() { g_free(text); }
 };
 }  // namespace
 
@@ -57,10 +67,22 @@ bool SettingsFile::OpenForReading() {
     Warn("not a regular file; using the defaults");
     return false;
   }
-  keyFile_ = g_key_file_new();
+  TextHolder contents;
   ErrorHolder failure;
-  if (!g_key_file_load_from_file(keyFile_, path_.c_str(), G_KEY_FILE_NONE, &failure.error)) {
-    Warn(std::string(failure.error->message) + "; using the defaults");
+  if (!g_file_get_contents(path_.c_str(), &contents.text, &contents.size, &failure.error)) {
+    Warn(PrintableMessage(failure.error->message) + "; using the defaults");
+    return false;
+  }
+  // GLib reads NUL bytes as line ends, but no key file has them: a crash can leave a file of them.
+  if (std::memchr(contents.text, '\0', contents.size) != nullptr) {
+    Warn("holds NUL bytes, not settings; using the defaults");
+    return false;
+  }
+  keyFile_ = g_key_file_new();
+  if (!g_key_file_load_from_data(keyFile_, contents.text, contents.size, G_KEY_FILE_NONE,
+                                 &failure.error)) {
+    // The message quotes the offending line, which may be long or hold terminal escapes.
+    Warn(PrintableMessage(failure.error->message) + "; using the defaults");
     g_key_file_free(keyFile_);
     keyFile_ = nullptr;
     return false;
@@ -105,11 +127,10 @@ void SettingsFile::Write(const char* name, std::int32_t value) {
 
 void SettingsFile::Close() {
   if (writing_) {
-    // g_key_file_save_to_file writes a new file and renames it over the old one.
-    ErrorHolder failure;
-    if (!g_key_file_save_to_file(keyFile_, path_.c_str(), &failure.error)) {
-      writeError_ = failure.error->message;
-    }
+    TextHolder contents;
+    contents.text = g_key_file_to_data(keyFile_, &contents.size, nullptr);
+    std::string reason;
+    if (!ReplaceFile(path_, contents.text, contents.size, reason)) writeError_ = reason;
   }
   g_key_file_free(keyFile_);
   keyFile_ = nullptr;

@@ -47,5 +47,52 @@ grep -q "X display" "$work/stderr" || fail "without a display the message does n
 status=$?
 [ "$status" -eq 1 ] || fail "an unwritable path exited with $status, not 1"
 
+# A write that fails part way, to a device or at a file size limit (as on a full
+# disk), leaves the old file as it was and no partial or temporary file.
+printf old >"$work/kept.png"
+for target in /dev/full "$work/kept.png"; do
+  (
+    trap '' XFSZ
+    ulimit -f 1
+    "$vorn" --snapshot "$target" --seed 1
+  ) 2>"$work/stderr"
+  status=$?
+  [ "$status" -eq 1 ] || fail "a failed write to $target exited with $status, not 1"
+  if [ "$(wc -l <"$work/stderr")" -ne 1 ] || ! grep -q "^vorn: .*$target" "$work/stderr"; then
+    fail "a failed write to $target did not say so in one line: $(cat "$work/stderr")"
+  fi
+done
+[ -c /dev/full ] || fail "/dev/full is no longer a device"
+[ -z "$(find /dev -maxdepth 1 -name 'full?*')" ] || fail "a temporary file was left in /dev"
+[ "$(cat "$work/kept.png")" = old ] || fail "the old file was changed"
+[ "$(find "$work" -name "kept*" | wc -l)" -eq 1 ] || fail "a temporary file was left beside kept.png"
+
+# The X server going away during a long snapshot ends it at once, with one line and no picture.
+mkfifo "$work/displayfd"
+Xvfb -displayfd 3 -nolisten tcp +extension GLX 3>"$work/displayfd" 2>/dev/null &
+server=$!
+read -r number <"$work/displayfd"
+DISPLAY=:$number "$vorn" --snapshot "$work/orphan.png" --frames 100000 2>"$work/stderr" &
+snapshot=$!
+sleep 2
+kill "$server"
+wait "$server"
+seconds=0
+while kill -0 "$snapshot" 2>/dev/null && [ "$seconds" -lt 10 ]; do
+  sleep 1
+  seconds=$((seconds + 1))
+done
+if kill -0 "$snapshot" 2>/dev/null; then
+  fail "the snapshot went on for 10 s after its X server was gone"
+  kill "$snapshot"
+fi
+wait "$snapshot"
+status=$?
+[ "$status" -eq 1 ] || fail "losing the X server exited with $status, not 1"
+if [ "$(wc -l <"$work/stderr")" -ne 1 ] || ! grep -q "^vorn: " "$work/stderr"; then
+  fail "losing the X server did not say so in one line: $(cat "$work/stderr")"
+fi
+[ ! -e "$work/orphan.png" ] || fail "losing the X server still wrote a picture"
+
 [ "$failures" -eq 0 ] && echo "snapshot command: all checks passed"
 exit "$failures"

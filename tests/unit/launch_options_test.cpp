@@ -1,5 +1,5 @@
 // The Linux command line: which form a run takes, window ids as hosts write
-// them, and the detail override.
+// them, and the detail, delay and frame-rate options.
 #include "shell/launch_options.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +56,31 @@ TEST(ParseLaunchOptions, DetailOverridesInEveryForm) {
   EXPECT_EQ(options.detail, 1);
 }
 
+TEST(ParseLaunchOptions, DelayAndFrameRateComeWithEveryFormInEitherDashStyle) {
+  LaunchOptions options = Parse({"/p", "77", "--delay", "20000", "--fps"});
+  EXPECT_EQ(options.start.saverMode, SaverMode::kPreview);
+  EXPECT_EQ(options.start.parentHandle, 77u);
+  EXPECT_EQ(options.delayMicroseconds, 20000u);
+  EXPECT_TRUE(options.showFrameRate);
+
+  options = Parse({"-fps", "-root", "-delay", "0"});
+  EXPECT_EQ(options.kind, LaunchKind::kHostRoot);
+  EXPECT_EQ(options.delayMicroseconds, 0u);
+  EXPECT_TRUE(options.showFrameRate);
+
+  options = Parse({"--window-id", "5", "--delay", "10000000"});
+  EXPECT_EQ(options.hostWindow, 5u);
+  EXPECT_EQ(options.delayMicroseconds, kLongestDelayMicroseconds);
+  EXPECT_FALSE(options.showFrameRate);
+
+  // Without the option, frames follow back to back, but for XScreenSaver's own default.
+  for (const auto& arguments : {std::vector<const char*>{"--window"}, {"/s"}, {"/p", "5"}}) {
+    EXPECT_EQ(FrameDelayMicroseconds(Parse(arguments)), 0u) << arguments[0];
+  }
+  EXPECT_EQ(FrameDelayMicroseconds(Parse({"--root"})), kXScreenSaverDelayMicroseconds);
+  EXPECT_EQ(FrameDelayMicroseconds(Parse({"--root", "--delay", "0"})), 0u);
+}
+
 TEST(ParseLaunchOptions, BadHackArgumentsAreUsageErrorsThatNameThem) {
   struct Case {
     std::vector<const char*> arguments;
@@ -71,7 +96,11 @@ TEST(ParseLaunchOptions, BadHackArgumentsAreUsageErrorsThatNameThem) {
       {{"-window-id", "12abc"}, "12abc"},
       {{"-window-id", "0x100000000"}, "0x100000000"},
       {{"-root", "/s"}, "/s"},
-      {{"-root", "-fps"}, "-fps"},
+      {{"-root", "-wireframe"}, "-wireframe"},
+      {{"--window", "--delay"}, "--delay"},
+      {{"-delay", "-1", "/s"}, "-1"},
+      {{"--root", "--delay", "20ms"}, "20ms"},
+      {{"--delay", "10000001", "--root"}, "10000001"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.named);

@@ -1,11 +1,15 @@
-// XScreenSaver's option file for vorn: its command and its detail choices
-// must be what the program understands and what the settings table offers.
+// XScreenSaver's option file for vorn: its command, its detail choices, its
+// frame-rate slider and switch must be what the program understands and what
+// the settings table offers.
 #include <glib.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <map>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "shell/launch_options.h"
 #include "shell/settings.h"
@@ -14,6 +18,7 @@ namespace {
 struct OptionFile {
   std::string command;
   std::map<std::string, std::string> detailArguments;  // option id -> arg-set, "" for none
+  std::map<std::string, std::map<std::string, std::string>> controls;  // number, boolean by id
 };
 
 void OnElement(GMarkupParseContext*, const gchar* element, const gchar** names,
@@ -24,6 +29,9 @@ void OnElement(GMarkupParseContext*, const gchar* element, const gchar** names,
   if (std::strcmp(element, "command") == 0) file.command = attributes["arg"];
   if (std::strcmp(element, "option") == 0) {
     file.detailArguments[attributes["id"]] = attributes["arg-set"];
+  }
+  if (std::strcmp(element, "number") == 0 || std::strcmp(element, "boolean") == 0) {
+    file.controls[attributes["id"]] = attributes;
   }
 }
 
@@ -44,6 +52,16 @@ OptionFile ReadOptionFile() {
   g_markup_parse_context_free(context);
   g_free(text);
   return file;
+}
+
+// The command line XScreenSaver runs: the command, then the controls' arguments.
+LaunchOptions ParseCommand(const OptionFile& file, const std::string& arguments) {
+  std::istringstream words(file.command + " " + arguments);
+  std::vector<std::string> kept{"vorn"};
+  for (std::string word; words >> word;) kept.push_back(word);
+  std::vector<const char*> argv;
+  for (const std::string& word : kept) argv.push_back(word.c_str());
+  return ParseLaunchOptions(static_cast<int>(argv.size()), argv.data());
 }
 
 TEST(OptionFile, RunsTheHackOnXScreenSaversWindow) {
@@ -76,5 +94,21 @@ TEST(OptionFile, OffersEveryDetailChoiceAndTheStoredDetailAsDefault) {
     EXPECT_EQ(detail->choices[*level].value, *level);
   }
   EXPECT_EQ(withoutArgument, 1);
+}
+TEST(OptionFile, PassesTheDelayAndTheFrameRateAsXScreenSaverDoes) {
+  OptionFile file = ReadOptionFile();
+  auto& delay = file.controls["delay"];
+  ASSERT_EQ(delay["arg"], "--delay %");
+  // At the slider's default XScreenSaver leaves the option out.
+  EXPECT_EQ(std::strtoul(delay["default"].c_str(), nullptr, 10),
+            FrameDelayMicroseconds(ParseCommand(file, "")));
+  for (const char* end : {"low", "default", "high"}) {
+    SCOPED_TRACE(end);
+    const LaunchOptions options = ParseCommand(file, "--delay " + delay[end]);
+    ASSERT_EQ(options.kind, LaunchKind::kHostRoot) << options.error;
+    EXPECT_EQ(FrameDelayMicroseconds(options), std::strtoul(delay[end].c_str(), nullptr, 10));
+  }
+  EXPECT_FALSE(ParseCommand(file, "").showFrameRate);
+  EXPECT_TRUE(ParseCommand(file, file.controls["showfps"]["arg-set"]).showFrameRate);
 }
 }  // namespace

@@ -128,6 +128,37 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadAtAllLeavesEveryDefaultWithOneLine
   }
 }
 
+TEST_F(SettingsFileTest, AWarningQuotesTheFileShortAndEscaped) {
+  struct Case {
+    std::string text;
+    std::string quoted;  // what the warning shows of it
+  };
+  const Case cases[] = {
+      {std::string(100000, 'x') + "\n", "\u201c" + std::string(60, 'x') + "...\u201d"},
+      {"ab\x1b]0;owned\x07\x1b[31mred\xc2\x9b\n",
+       "\u201c"
+       "ab\\e]0;owned\\a\\e[31mred\\xc2\\x9b\u201d"},
+  };
+  for (const Case& c : cases) {
+    WriteAll(path, c.text);
+    const std::string errors = Load();
+    SCOPED_TRACE(errors.substr(0, 300));
+    EXPECT_EQ(LineCount(errors), 1);
+    EXPECT_NE(errors.find(c.quoted), std::string::npos);
+    EXPECT_LT(errors.size(), 300u);
+  }
+}
+
+TEST_F(SettingsFileTest, AFileOfNulBytesIsReportedAndLeftAlone) {
+  const std::string nuls(4096, '\0');
+  WriteAll(path, nuls);
+  const std::string errors = Load();
+  EXPECT_EQ(LineCount(errors), 1) << errors;
+  EXPECT_EQ(saver.mouseControl, 1);
+  EXPECT_EQ(saver.detail, 2);
+  EXPECT_EQ(ReadAll(path), nuls);
+}
+
 TEST_F(SettingsFileTest, AFolderOrAPipeInPlaceOfTheFileIsReportedNotRead) {
   ASSERT_EQ(g_mkdir(path.c_str(), 0700), 0);
   std::string errors = Load();
@@ -178,6 +209,27 @@ TEST_F(SettingsFileTest, SavingReplacesTheFileInOneStepAndKeepsWhatElseItHolds) 
   while (g_dir_read_name(contents) != nullptr) ++entries;
   g_dir_close(contents);
   EXPECT_EQ(entries, 1) << "a temporary file was left behind";
+}
+
+TEST_F(SettingsFileTest, SavingThroughALinkWritesItsTargetAndKeepsTheLinkAndTheMode) {
+  const std::string target = folder + "/dotfiles/vorn.conf";
+  ASSERT_EQ(g_mkdir((folder + "/dotfiles").c_str(), 0700), 0);
+  WriteAll(target, "[vorn]\nRotate=1\nDetail=2\n");
+  ASSERT_EQ(chmod(target.c_str(), 0600), 0);
+  ASSERT_EQ(symlink("../dotfiles/vorn.conf", path.c_str()), 0);
+  saver.mouseControl = 0;
+  saver.detail = 0;
+  SettingsFile file(path);
+  std::string error;
+  ASSERT_TRUE(file.Save(saver, error)) << error;
+
+  struct stat link {};
+  ASSERT_EQ(lstat(path.c_str(), &link), 0);
+  EXPECT_TRUE(S_ISLNK(link.st_mode));
+  struct stat saved {};
+  ASSERT_EQ(stat(target.c_str(), &saved), 0);
+  EXPECT_EQ(saved.st_mode & 07777, 0600u);
+  EXPECT_EQ(ReadAll(target), "[vorn]\nRotate=0\nDetail=0\n");
 }
 
 TEST_F(SettingsFileTest, AFailedSaveNamesTheFileAndTheReasonAndChangesNothing) {

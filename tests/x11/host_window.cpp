@@ -6,10 +6,15 @@
 //   host_window --depth-of ID  prints the depth-buffer bits of that window's visual.
 //   host_window --hold-grabs  takes the keyboard and the pointer, prints
 //       "grabbed", and holds them until the process is killed.
+//   host_window --count-frames ID SECONDS  prints how many times that window
+//       was drawn on in that time: one buffer swap is one drawing.
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
+#include <poll.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -69,6 +74,33 @@ bool HostKindNamed(const char* word, HostKind& kind) {
   return kind != HostKind::kPlain;
 }
 
+// Each drawing request reports its own damage; a report in several parts
+// counts once, at its last part.
+int CountFrames(Display* display, Window window, int seconds) {
+  int eventBase = 0;
+  int errorBase = 0;
+  if (!XDamageQueryExtension(display, &eventBase, &errorBase)) return 1;
+  XDamageCreate(display, window, XDamageReportRawRectangles);
+  XSync(display, False);
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  int frames = 0;
+  while (std::chrono::steady_clock::now() < end) {
+    if (XPending(display) == 0) {
+      pollfd connection{ConnectionNumber(display), POLLIN, 0};
+      poll(&connection, 1, 10);
+      continue;
+    }
+    XEvent event;
+    XNextEvent(display, &event);
+    if (event.type == eventBase + XDamageNotify &&
+        !reinterpret_cast<XDamageNotifyEvent&>(event).more) {
+      ++frames;
+    }
+  }
+  std::printf("%d\n", frames);
+  return 0;
+}
+
 int KeepWindow(Display* display, int width, int height, HostKind kind) {
   const int screen = DefaultScreen(display);
   const Window root = RootWindow(display, screen);
@@ -122,13 +154,16 @@ int main(int argc, char** argv) {
     return PrintDepthOf(display, std::strtoul(argv[2], nullptr, 0));
   }
   if (argc == 2 && std::strcmp(argv[1], "--hold-grabs") == 0) return HoldGrabs(display);
+  if (argc == 4 && std::strcmp(argv[1], "--count-frames") == 0) {
+    return CountFrames(display, std::strtoul(argv[2], nullptr, 0), std::atoi(argv[3]));
+  }
   HostKind kind = HostKind::kPlain;
   if (argc == 3 || (argc == 4 && HostKindNamed(argv[3], kind))) {
     return KeepWindow(display, std::atoi(argv[1]), std::atoi(argv[2]), kind);
   }
   std::fputs(
       "usage: host_window WIDTH HEIGHT [--no-depth | --input-only] | --depth-of ID | "
-      "--hold-grabs\n",
+      "--hold-grabs | --count-frames ID SECONDS\n",
       stderr);
   return 2;
 }

@@ -40,7 +40,8 @@ done
 [ -z "$(vorn_window)" ] || fail "a switch that does nothing made a window"
 
 # Bad arguments of the hack options: one line that names them, exit code 2.
-for bad in "--detail ultra" "--root --detail" "-window-id 0xzz" "--root -fps" "--window-id"; do
+for bad in "--detail ultra" "--root --detail" "-window-id 0xzz" "--root -wireframe" \
+  "--window-id" "--root --delay -1"; do
   # shellcheck disable=SC2086 # several arguments each
   expect_exit 2 $bad
   [ "$(lines "$work/stderr")" -eq 1 ] || fail "'$bad' did not print one line"

@@ -1,0 +1,81 @@
+// Replacing a file through a temporary file and a rename.
+#include "shell/x11/replace_file.h"
+
+#include <fcntl.h>
+#include <glib.h>
+#include <glib/gstdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace {
+constexpr int kNewFileMode = 0666;  // less the umask, as for any file a program creates
+
+// Writes all of data, going on after short writes; false with errno set on failure.
+bool WriteAll(int fd, const void* data, std::size_t size) {
+  const char* next = static_cast<const char*>(data);
+  while (size > 0) {
+    const ssize_t written = write(fd, next, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    next += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+bool Fail(std::string& reason, int error) {
+  reason = g_strerror(error);
+  return false;
+}
+
+// A device or a pipe: written where it is. Opening without blocking keeps a
+// pipe nobody reads from from hanging the program.
+bool WriteInPlace(const std::string& path, const void* data, std::size_t size,
+                  std::string& reason) {
+  const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return Fail(reason, errno);
+  const bool written = fcntl(fd, F_SETFL, 0) == 0 && WriteAll(fd, data, size);
+  const int error = errno;
+  if (close(fd) != 0 && written) return Fail(reason, errno);
+  return written || Fail(reason, error);
+}
+}  // namespace
+
+bool ReplaceFile(const std::string& path, const void* data, std::size_t size, std::string& reason) {
+  struct stat existing {};
+  const bool exists = g_stat(path.c_str(), &existing) == 0;
+  if (!exists && errno != ENOENT) return Fail(reason, errno);
+  if (exists && !S_ISREG(existing.st_mode)) return WriteInPlace(path, data, size, reason);
+
+  // The rename must land on the link's target, not on the link.
+  std::string target = path;
+  if (exists) {
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) return Fail(reason, errno);
+    target = resolved;
+    std::free(resolved);
+  }
+  std::string temporary = target + ".XXXXXX";
+  const int fd = g_mkstemp_full(temporary.data(), O_WRONLY | O_CLOEXEC, kNewFileMode);
+  if (fd < 0) return Fail(reason, errno);
+  bool written = WriteAll(fd, data, size);
+  if (written && exists) written = fchmod(fd, existing.st_mode & 07777) == 0;
+  if (written) written = fsync(fd) == 0;
+  int error = errno;
+  if (close(fd) != 0 && written) {
+    written = false;
+    error = errno;
+  }
+  if (written && rename(temporary.c_str(), target.c_str()) != 0) {
+    written = false;
+    error = errno;
+  }
+  if (written) return true;
+  unlink(temporary.c_str());
+  return Fail(reason, error);
+}

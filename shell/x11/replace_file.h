@@ -1,0 +1,15 @@
+// Writing a whole file so that a reader finds the old contents or the new,
+// never a part, and a failure leaves nothing behind.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Replaces the file at path with data: a temporary file beside the real file
+// (a symbolic link is followed to its target and stays a link), every write
+// checked, synced and closed, then renamed over it. An existing file keeps its
+// permission bits; a new one gets the usual 0666 less the umask. A target that
+// is not a regular file (a device, a pipe) cannot be replaced, so it is written
+// in place. On failure the old file is as it was, no temporary file is left,
+// and reason says why.
+bool ReplaceFile(const std::string& path, const void* data, std::size_t size, std::string& reason);

@@ -1,0 +1,49 @@
+#!/bin/sh
+# Frame pacing and the frame rate: --delay pauses after each frame (frames
+# counted as drawings on the host's window), and --fps draws the rate in the
+# bottom-left corner, light text on a dark box.
+# Usage: pacing_test.sh path/to/vorn path/to/host_window, on a 640x480 display.
+set -u
+# shellcheck source=tests/x11/lib.sh
+. "$(dirname "$0")/lib.sh"
+
+# Frames drawn on window $1 in 3 s, after a second to start.
+frames_in_3s() {
+  sleep 1
+  "$helper" --count-frames "$1" 3
+}
+
+# True when the host's bottom-left corner shows a dark box with light text in it.
+shows_rate() {
+  shot "$host" "$work/corner.png"
+  [ "$(percent_of "$work/corner.png" black 80x15+6+90)" -ge 50 ] &&
+    [ "$(percent_of "$work/corner.png" white 80x15+6+90)" -ge 5 ]
+}
+
+settings 0 1
+start_host 152 112
+
+# Each delay with the frames it allows in 3 s: at most one per pause, and at
+# least as many as a small frame drawn in well under the pause gives.
+for case in "20000 15 151" "100000 20 31"; do
+  # shellcheck disable=SC2086 # each case is three words
+  set -- $case
+  start "$vorn" --window-id "$host" --delay "$1"
+  counted=$(frames_in_3s "$host")
+  if [ "$counted" -lt "$2" ] || [ "$counted" -gt "$3" ]; then
+    fail "--delay $1 drew $counted frames in 3 s, not $2 to $3"
+  fi
+  kill "$started"
+  wait "$started"
+done
+
+# The rate shows in the preview with --fps, and not without it.
+start "$vorn" --window-id "$host" --detail low
+sleep 2
+shows_rate && fail "a dark box with light text shows without --fps"
+kill "$started"
+wait "$started"
+start "$vorn" /p "$host" --fps
+eventually 5 shows_rate || fail "--fps shows no rate in the preview's corner"
+
+finish
