@@ -2,12 +2,19 @@
 SHELL := /bin/sh
 SOURCES = $(shell find scene shell tests tools bench -name '*.cpp' -o -name '*.h' 2>/dev/null)
 
-.PHONY: all deps build run test test-linux test-asan test-windows windows bench format format-check
+.PHONY: all deps deps-test deps-windows build run test test-linux test-asan test-windows windows bench format format-check
 
 all: build
 
+# Each target installs only its own package lists (scripts/packages/*).
 deps:
-	scripts/install-deps
+	scripts/install-deps build dialog
+
+deps-test:
+	scripts/install-deps build dialog test x11
+
+deps-windows:
+	scripts/install-deps build windows
 
 build: deps
 	cmake --preset linux
@@ -23,18 +30,19 @@ run: build
 	  echo "Snapshot written to build/snapshot.png"; \
 	fi
 
-test: build format-check test-linux test-asan test-windows
+# The test packages come first: the build finds GoogleTest when it configures.
+test: deps-test build format-check test-linux test-asan test-windows
 
 test-linux:
 	scripts/with-display ctest --preset linux
 
-test-asan: deps
+test-asan: deps-test
 	cmake --preset asan
 	cmake --build --preset asan
 	scripts/with-display ctest --preset asan
 
 # vorn.scr, cross-built with mingw-w64 over a static freeglut made from Debian's source package.
-windows: deps
+windows: deps-windows
 	scripts/build-freeglut-mingw
 	cmake --preset windows
 	cmake --build --preset windows
