@@ -2,7 +2,7 @@
 SHELL := /bin/sh
 SOURCES = $(shell find scene shell tests tools bench -name '*.cpp' -o -name '*.h' 2>/dev/null)
 
-.PHONY: all deps deps-test deps-windows build run test test-linux test-asan test-windows windows bench format format-check
+.PHONY: all deps deps-test deps-windows deps-deb deb build run test test-linux test-asan test-windows windows bench format format-check
 
 all: build
 
@@ -15,6 +15,9 @@ deps-test:
 
 deps-windows:
 	scripts/install-deps build windows
+
+deps-deb:
+	scripts/install-deps build dialog deb
 
 build: deps
 	cmake --preset linux
@@ -50,6 +53,10 @@ windows: deps-windows
 # vorn.scr under Wine in a private prefix, with real input, registry and screenshots.
 test-windows: windows
 	scripts/with-display tests/win/run build/windows
+
+# build/deb/vorn_1.0_amd64.deb, built with debhelper from debian/ and checked with lintian.
+deb: deps-deb
+	scripts/make-deb
 
 # Frame rates and costs of the whole scene, rendered off-screen (not a test).
 bench: build
