@@ -2,7 +2,7 @@
 SHELL := /bin/sh
 SOURCES = $(shell find scene shell tests tools bench -name '*.cpp' -o -name '*.h' 2>/dev/null)
 
-.PHONY: all deps deps-test deps-windows deps-deb deb build run test test-linux test-asan test-windows windows bench format format-check
+.PHONY: all deps deps-test deps-windows deps-deb deb test-deb build run test test-linux test-asan test-windows windows bench format format-check
 
 all: build
 
@@ -57,6 +57,12 @@ test-windows: windows
 # build/deb/vorn_1.0_amd64.deb, built with debhelper from debian/ and checked with lintian.
 deb: deps-deb
 	scripts/make-deb
+
+# The .deb installed into a clean Debian 12 root (cached in build/debian-root):
+# slow and as root, so not part of make test. The display is only for ctest's
+# listing of the GL tests; the test starts its own inside the root.
+test-deb: deps-test deb build
+	scripts/with-display ctest --preset deb
 
 # Frame rates and costs of the whole scene, rendered off-screen (not a test).
 bench: build
