@@ -36,15 +36,17 @@ LaunchOptions OnlyKind(LaunchKind kind) {
   return options;
 }
 
-// The options of the command line but --snapshot, which must come first, by
-// their one-dash spelling.
+// The options that may stand anywhere on the command line, by their one-dash
+// spelling; --snapshot must come first, and help and the version decide at once.
 struct LongOption {
   std::string_view name;
   bool takesValue;
 };
 constexpr LongOption kLongOptions[] = {
-    {"-root", false},  {"-window", false}, {"-window-id", true},
-    {"-detail", true}, {"-help", false},   {"-version", false},
+    {"-root", false},
+    {"-window", false},
+    {"-window-id", true},
+    {"-detail", true},
 };
 
 // Help, the version, or an unknown word with two dashes: the first of them
