@@ -2,12 +2,22 @@
 SHELL := /bin/sh
 SOURCES = $(shell find scene shell tests tools bench -name '*.cpp' -o -name '*.h' 2>/dev/null)
 
-.PHONY: all deps build run test test-linux test-asan test-windows windows bench format format-check
+.PHONY: all deps deps-test deps-windows deps-deb deb test-deb build run test test-linux test-asan test-windows windows bench format format-check
 
 all: build
 
+# Each target installs only its own package lists (scripts/packages/*).
 deps:
-	scripts/install-deps
+	scripts/install-deps build dialog
+
+deps-test:
+	scripts/install-deps build dialog test x11
+
+deps-windows:
+	scripts/install-deps build windows
+
+deps-deb:
+	scripts/install-deps build dialog deb
 
 build: deps
 	cmake --preset linux
@@ -23,18 +33,19 @@ run: build
 	  echo "Snapshot written to build/snapshot.png"; \
 	fi
 
-test: build format-check test-linux test-asan test-windows
+# The test packages come first: the build finds GoogleTest when it configures.
+test: deps-test build format-check test-linux test-asan test-windows
 
 test-linux:
 	scripts/with-display ctest --preset linux
 
-test-asan: deps
+test-asan: deps-test
 	cmake --preset asan
 	cmake --build --preset asan
 	scripts/with-display ctest --preset asan
 
 # vorn.scr, cross-built with mingw-w64 over a static freeglut made from Debian's source package.
-windows: deps
+windows: deps-windows
 	scripts/build-freeglut-mingw
 	cmake --preset windows
 	cmake --build --preset windows
@@ -42,6 +53,16 @@ windows: deps
 # vorn.scr under Wine in a private prefix, with real input, registry and screenshots.
 test-windows: windows
 	scripts/with-display tests/win/run build/windows
+
+# build/deb/vorn_1.0_amd64.deb, built with debhelper from debian/ and checked with lintian.
+deb: deps-deb
+	scripts/make-deb
+
+# The .deb installed into a clean Debian 12 root (cached in build/debian-root):
+# slow and as root, so not part of make test. The display is only for ctest's
+# listing of the GL tests; the test starts its own inside the root.
+test-deb: deps-test deb build
+	scripts/with-display ctest --preset deb
 
 # Frame rates and costs of the whole scene, rendered off-screen (not a test).
 bench: build

@@ -1,6 +1,8 @@
-// Sorts the arguments into the forms the program understands. --detail,
-// --delay and --fps may come with any form; a hack option anywhere makes the
-// whole line a hack's, and then every other argument must be a hack option too.
+// Sorts the arguments into the forms the program understands. A request for
+// help or the version, or a word with two dashes that names no option, decides
+// the run wherever it stands. --detail, --delay and --fps may come with any
+// form; a hack option anywhere makes the whole line a hack's, and then every
+// other argument must be a hack option too.
 #include "shell/launch_options.h"
 
 #include <algorithm>
@@ -40,6 +42,46 @@ LaunchOptions UsageError(std::string error) {
   return options;
 }
 
+LaunchOptions OnlyKind(LaunchKind kind) {
+  LaunchOptions options;
+  options.kind = kind;
+  return options;
+}
+
+// The options that may stand anywhere on the command line, by their one-dash
+// spelling; --snapshot must come first, and help and the version decide at once.
+struct LongOption {
+  std::string_view name;
+  bool takesValue;
+};
+constexpr LongOption kLongOptions[] = {
+    {"-root", false},
+    {"-window", false},
+    {"-window-id", true},
+    {"-detail", true},
+    {"-delay", true},
+    {"-fps", false},
+};
+
+// Help, the version, or an unknown word with two dashes: the first of them
+// decides, skipping the values of the options that take one.
+std::optional<LaunchOptions> FirstDecidingWord(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "-h" || Names(argument, "-help")) return OnlyKind(LaunchKind::kHelp);
+    if (Names(argument, "-version")) return OnlyKind(LaunchKind::kVersion);
+    const auto known =
+        std::find_if(std::begin(kLongOptions), std::end(kLongOptions),
+                     [argument](const LongOption& o) { return Names(argument, o.name); });
+    if (known != std::end(kLongOptions)) {
+      if (known->takesValue) ++i;
+    } else if (argument.substr(0, 2) == "--") {
+      return UsageError("unknown option: " + std::string(argument));
+    }
+  }
+  return std::nullopt;
+}
+
 // Every argument is a hack option; the last of -root, -window-id and -window decides.
 LaunchOptions ParseHackOptions(const std::vector<const char*>& arguments) {
   LaunchOptions options;
@@ -73,6 +115,7 @@ LaunchOptions ParseLaunchOptions(int argc, const char* const* argv) {
     options.kind = LaunchKind::kSnapshot;
     return options;
   }
+  if (auto decided = FirstDecidingWord(argc, argv)) return *decided;
   std::vector<const char*> rest;
   LaunchOptions overrides;
   for (int i = 0; i < argc; ++i) {

@@ -1,6 +1,7 @@
 // How the program was asked to run on Linux: the screen saver switches, the
 // options of an XScreenSaver hack (-root, -window-id, --detail, --delay, --fps),
-// the saver in an ordinary window, or a snapshot. Parsing only; main acts on the result.
+// the saver in an ordinary window, a snapshot, or the usage text or version.
+// Parsing only; main acts on the result.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,8 @@ enum class LaunchKind {
   kWindow,         // --window: the full-screen saver's rules in an ordinary window
   kHostRoot,       // -root: the window in XSCREENSAVER_WINDOW, else the root window
   kHostWindow,     // -window-id: the window in hostWindow
+  kHelp,           // --help, -help or -h: print the usage text
+  kVersion,        // --version: print the version
   kUsageError,     // error says which argument is at fault
 };
 

@@ -1,11 +1,13 @@
 // The Linux entry: the screen saver switches, the XScreenSaver hack options,
-// the saver in an ordinary window, and snapshots rendered to a PNG.
+// the saver in an ordinary window, snapshots rendered to a PNG, the usage
+// text and the version.
 #include <X11/Xlib.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "resources/credits.h"
 #include "scene/platform.h"
 #include "scene/random.h"
 #include "scene/scene_state.h"
@@ -22,6 +24,7 @@
 #include "shell/x11/settings_file.h"
 #include "shell/x11/snapshot.h"
 #include "shell/x11/stop_signals.h"
+#include "shell/x11/usage.h"
 #include "shell/x11/window_actions.h"
 #include "shell/x11/x_errors.h"
 
@@ -110,6 +113,14 @@ int main(int argc, char** argv) {
   if (launch.kind == LaunchKind::kUsageError) {
     std::fprintf(stderr, "vorn: %s\n", launch.error.c_str());
     return kUsageError;
+  }
+  if (launch.kind == LaunchKind::kHelp) {
+    std::fputs(kUsageText, stdout);
+    return 0;
+  }
+  if (launch.kind == LaunchKind::kVersion) {
+    std::puts("vorn " VORN_VERSION_TEXT);
+    return 0;
   }
   if (launch.kind == LaunchKind::kSnapshot) return Snapshot(argc, argv);
 

@@ -110,6 +110,39 @@ TEST(ParseLaunchOptions, BadHackArgumentsAreUsageErrorsThatNameThem) {
   }
 }
 
+TEST(ParseLaunchOptions, HelpVersionAndUnknownDoubleDashWordsDecideWhereverTheyStand) {
+  struct Case {
+    std::vector<const char*> arguments;
+    LaunchKind kind;
+  };
+  const Case cases[] = {
+      {{"--help"}, LaunchKind::kHelp},
+      {{"-help"}, LaunchKind::kHelp},
+      {{"-h"}, LaunchKind::kHelp},
+      {{"/s", "--help"}, LaunchKind::kHelp},
+      {{"--root", "--detail", "low", "-h"}, LaunchKind::kHelp},
+      {{"--version"}, LaunchKind::kVersion},
+      {{"/p", "5", "--version", "--help"}, LaunchKind::kVersion},
+      {{"--bogus"}, LaunchKind::kUsageError},
+      {{"/s", "--bogus"}, LaunchKind::kUsageError},
+      {{"--root", "--bogus"}, LaunchKind::kUsageError},
+      {{"--bogus", "--help"}, LaunchKind::kUsageError},
+      {{"/c", "--"}, LaunchKind::kUsageError},
+      {{"/s", "--snapshot", "x.png"}, LaunchKind::kUsageError},
+      // The value of an option is no option of its own.
+      {{"--detail", "--help"}, LaunchKind::kUsageError},
+      {{"-window-id", "--version"}, LaunchKind::kUsageError},
+      // Unknown Windows-style switches still do nothing.
+      {{"/h"}, LaunchKind::kSaverSwitches},
+      {{"-v"}, LaunchKind::kSaverSwitches},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    EXPECT_EQ(Parse(c.arguments).kind, c.kind);
+  }
+  EXPECT_EQ(Parse({"/s", "--bogus"}).error, "unknown option: --bogus");
+}
+
 TEST(ParseWindowId, TakesHexadecimalWithPrefixOrDecimalWithinThirtyTwoBits) {
   EXPECT_EQ(ParseWindowId("0x600008"), 0x600008u);
   EXPECT_EQ(ParseWindowId("0X1f"), 0x1Fu);
