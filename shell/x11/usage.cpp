@@ -1,8 +1,8 @@
 #include "shell/x11/usage.h"
 
 const char kUsageText[] =
-    "Usage: vorn [/s | /p ID | /l ID | /c[:ID] | /a] [--detail LEVEL]\n"
-    "       vorn --root | --window-id ID | --window [--detail LEVEL]\n"
+    "Usage: vorn [/s | /p ID | /l ID | /c[:ID] | /a] [HACK OPTIONS]\n"
+    "       vorn --root | --window-id ID | --window [HACK OPTIONS]\n"
     "       vorn --snapshot FILE.png [SNAPSHOT OPTIONS]\n"
     "       vorn --help | --version\n"
     "\n"
@@ -16,7 +16,7 @@ const char kUsageText[] =
     "  --window-id ID        draw on the window ID (0x... or decimal)\n"
     "  --window              the full-screen saver in an ordinary window\n"
     "  --detail LEVEL        low, middle or high instead of the stored detail\n"
-    "  --delay MICROSECONDS  pause after each frame (default 0)\n"
+    "  --delay MICROSECONDS  pause after each frame (default 0; 20000 with --root)\n"
     "  --fps                 show the frame rate\n"
     "  -h, --help            show this text\n"
     "  --version             show the version\n"
