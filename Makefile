@@ -39,8 +39,17 @@ windows: deps
 	cmake --preset windows
 	cmake --build --preset windows
 
-# vorn.scr under Wine in a private prefix, with real input, registry and screenshots.
-test-windows: windows
+# What Windows users download, in build/windows/: the NSIS setup program and a zip.
+.PHONY: windows-setup windows-zip
+windows-setup: windows
+	cmake --build --preset windows --target windows-setup
+
+windows-zip: windows
+	cmake --build --preset windows --target windows-zip
+
+# vorn.scr and its setup program under Wine in a private prefix, with real
+# input, registry and screenshots.
+test-windows: windows-setup
 	scripts/with-display tests/win/run build/windows
 
 # Frame rates and costs of the whole scene, rendered off-screen (not a test).
