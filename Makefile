@@ -50,8 +50,20 @@ windows: deps-windows
 	cmake --preset windows
 	cmake --build --preset windows
 
-# vorn.scr under Wine in a private prefix, with real input, registry and screenshots.
-test-windows: windows
+# What Windows users download, in build/windows/: the NSIS setup program and a zip.
+.PHONY: deps-windows-setup windows-setup windows-zip
+deps-windows-setup:
+	scripts/install-deps windows-setup
+
+windows-setup: windows deps-windows-setup
+	cmake --build --preset windows --target windows-setup
+
+windows-zip: windows deps-windows-setup
+	cmake --build --preset windows --target windows-zip
+
+# vorn.scr and its setup program under Wine in a private prefix, with real
+# input, registry and screenshots.
+test-windows: windows-setup
 	scripts/with-display tests/win/run build/windows
 
 # build/deb/vorn_1.0_amd64.deb, built with debhelper from debian/ and checked with lintian.

@@ -144,7 +144,7 @@ Check() {
 
 Equals() {
   [ "$1" = "$2" ] || {
-    echo "        expected '$2', got '$1'"
+    printf "        expected '%s', got '%s'\n" "$2" "$1"
     return 1
   }
 }
