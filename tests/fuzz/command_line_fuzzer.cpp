@@ -5,13 +5,17 @@
 #include <string_view>
 
 #include "shell/command_line.h"
-#include "tests/fuzz/split_arguments.h"
+#include "tests/fuzz/argument_vector.h"
+
+namespace {
+ArgumentVector arguments;
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   ParseCommandLine(text);
   ParseSwitches(text);
-  const SplitArguments arguments(data, size, "vorn");
+  arguments.Split(data, size, "vorn");
   ParseArguments(arguments.count(), arguments.values());
   return 0;
 }

@@ -5,10 +5,14 @@
 #include <string_view>
 
 #include "shell/launch_options.h"
-#include "tests/fuzz/split_arguments.h"
+#include "tests/fuzz/argument_vector.h"
+
+namespace {
+ArgumentVector arguments;
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const SplitArguments arguments(data, size, "vorn");
+  arguments.Split(data, size, "vorn");
   ParseLaunchOptions(arguments.count(), arguments.values());
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   ParseWindowId(text);

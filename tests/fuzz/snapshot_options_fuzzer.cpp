@@ -4,10 +4,14 @@
 #include <string>
 
 #include "shell/snapshot_options.h"
-#include "tests/fuzz/split_arguments.h"
+#include "tests/fuzz/argument_vector.h"
+
+namespace {
+ArgumentVector arguments;
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const SplitArguments arguments(data, size);
+  arguments.Split(data, size);
   SnapshotOptions options;
   std::string error;
   ParseSnapshotOptions(arguments.count(), arguments.values(), options, error);

@@ -7,10 +7,11 @@
 #include <memory>
 #include <vector>
 
-class SplitArguments {
+class ArgumentVector {
  public:
-  // programName, when given, comes first as argv[0] does.
-  SplitArguments(const std::uint8_t* data, std::size_t size, const char* programName = nullptr);
+  // Replaces the arguments with those of one input; programName, when given,
+  // comes first as argv[0] does.
+  void Split(const std::uint8_t* data, std::size_t size, const char* programName = nullptr);
 
   int count() const { return static_cast<int>(values_.size()) - 1; }
   const char* const* values() const { return values_.data(); }
@@ -19,5 +20,7 @@ class SplitArguments {
   // The input and a terminator, in a block of its own size so that AddressSanitizer
   // catches a read past the end of the last argument.
   std::unique_ptr<char[]> text_;
-  std::vector<const char*> values_;  // ends with a null pointer, as main's argv does
+  // Ends with a null pointer, as main's argv does; its storage is kept from one
+  // input to the next.
+  std::vector<const char*> values_;
 };
