@@ -3,6 +3,7 @@ SHELL := /bin/sh
 SOURCES = $(shell find scene shell tests tools bench -name '*.cpp' -o -name '*.h' 2>/dev/null)
 
 .PHONY: all deps deps-test deps-windows deps-deb deb test-deb build run test test-linux test-asan test-windows windows bench format format-check
+.PHONY: deps-fuzz fuzz fuzz-build test-fuzz
 
 all: build
 
@@ -34,7 +35,7 @@ run: build
 	fi
 
 # The test packages come first: the build finds GoogleTest when it configures.
-test: deps-test build format-check test-linux test-asan test-windows
+test: deps-test build format-check test-linux test-asan test-windows test-fuzz
 
 test-linux:
 	scripts/with-display ctest --preset linux
@@ -43,6 +44,23 @@ test-asan: deps-test
 	cmake --preset asan
 	cmake --build --preset asan
 	scripts/with-display ctest --preset asan
+
+# The libFuzzer targets of tests/fuzz, built with clang and the sanitizers.
+deps-fuzz:
+	scripts/install-deps build fuzz
+
+fuzz-build: deps-fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+
+# Each fuzzer for FUZZ_SECONDS from its corpus in tests/fuzz/corpus.
+FUZZ_SECONDS ?= 60
+fuzz: fuzz-build
+	scripts/run-fuzzers build/fuzz $(FUZZ_SECONDS)
+
+# A few seconds of each fuzzer: fails when any of them crashes.
+test-fuzz: fuzz-build
+	scripts/run-fuzzers build/fuzz 5
 
 # vorn.scr, cross-built with mingw-w64 over a static freeglut made from Debian's source package.
 windows: deps-windows

@@ -1,6 +1,8 @@
 // Reading and writing 32-bit numbers under one key of HKEY_CURRENT_USER.
 #include "shell/win32/registry_store.h"
 
+#include "shell/registry_number.h"
+
 bool RegistryStore::OpenForReading() {
   Close();
   HKEY key = nullptr;
@@ -23,13 +25,12 @@ bool RegistryStore::OpenForWriting() {
 }
 
 std::optional<std::int32_t> RegistryStore::Read(const char* name) {
-  std::int32_t value = 0;
-  DWORD size = sizeof value;
-  if (RegQueryValueExA(key_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) !=
-      ERROR_SUCCESS) {
+  BYTE bytes[sizeof(std::int32_t)] = {};
+  DWORD size = sizeof bytes;
+  if (RegQueryValueExA(key_, name, nullptr, nullptr, bytes, &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
-  return value;
+  return DecodeRegistryNumber(bytes, size);
 }
 
 void RegistryStore::Write(const char* name, std::int32_t value) {

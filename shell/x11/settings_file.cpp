@@ -101,9 +101,11 @@ bool SettingsFile::OpenForWriting() {
   }
   g_free(folder);
   if (!haveFolder) return false;
-  // Other groups and comments in a readable file survive the save.
+  // Other groups, comments and translations in a readable file survive the save.
+  const auto keepAll =
+      static_cast<GKeyFileFlags>(G_KEY_FILE_KEEP_COMMENTS | G_KEY_FILE_KEEP_TRANSLATIONS);
   keyFile_ = g_key_file_new();
-  if (!g_key_file_load_from_file(keyFile_, path_.c_str(), G_KEY_FILE_KEEP_COMMENTS, nullptr)) {
+  if (!g_key_file_load_from_file(keyFile_, path_.c_str(), keepAll, nullptr)) {
     g_key_file_free(keyFile_);
     keyFile_ = g_key_file_new();
   }

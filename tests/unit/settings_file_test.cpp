@@ -232,6 +232,15 @@ TEST_F(SettingsFileTest, SavingThroughALinkWritesItsTargetAndKeepsTheLinkAndTheM
   EXPECT_EQ(ReadAll(target), "[vorn]\nRotate=0\nDetail=0\n");
 }
 
+TEST_F(SettingsFileTest, SavingKeepsTheTranslationsOfEveryLanguage) {
+  WriteAll(path, "[v]\nName=x\nName[eo]=y\n");
+  SettingsFile file(path);
+  std::string error;
+  ASSERT_TRUE(file.Save(saver, error)) << error;
+  const std::string saved = ReadAll(path);
+  EXPECT_NE(saved.find("Name[eo]=y"), std::string::npos) << saved;
+}
+
 TEST_F(SettingsFileTest, AFailedSaveNamesTheFileAndTheReasonAndChangesNothing) {
   ASSERT_EQ(g_mkdir(path.c_str(), 0700), 0);
   SettingsFile file(path);
