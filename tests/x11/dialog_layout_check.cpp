@@ -120,5 +120,8 @@ int main(int argc, char** argv) {
   std::printf("%zu pieces, window %dx%d, %d faults\n", pieces.size(),
               gtk_widget_get_allocated_width(window), gtk_widget_get_allocated_height(window),
               faults);
+  gtk_widget_destroy(window);
+  g_object_unref(builder);
+  g_object_unref(style);
   return faults == 0 ? 0 : 1;
 }
