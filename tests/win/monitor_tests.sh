@@ -10,12 +10,13 @@
 wideServer=""
 
 StartWideDisplay() {
+  mainDisplay=$DISPLAY mainPrefix=$WINEPREFIX
+  rm -f "$scratch/wide-display"
   mkfifo "$scratch/wide-display"
   Xvfb -displayfd 3 -screen 0 1440x600x24 -nolisten tcp -noreset +extension GLX \
     3>"$scratch/wide-display" 2>/dev/null &
   wideServer=$!
   read -r number <"$scratch/wide-display" || return 1
-  mainDisplay=$DISPLAY mainPrefix=$WINEPREFIX
   export DISPLAY=":$number"
   xrandr --setmonitor left 640/169x480/127+0+0 none >/dev/null &&
     xrandr --setmonitor '*primary' 800/212x600/159+640+0 screen >/dev/null || return 1
