@@ -14,10 +14,12 @@ bool IsSaving(SaverMode mode, const ScreenSaver& saver) {
   return mode == SaverMode::kFullScreen && saver.checkingPassword == 0;
 }
 
-InputResponse OnKeyPress(SaverMode mode, const ScreenSaver& saver, bool isEnter) {
+InputResponse OnKeyPress(SaverMode mode, const ScreenSaver& saver, bool isEnter, bool isRepeat) {
   InputResponse response;
   if (isEnter) {
-    response.toggleDaylight = true;
+    // A held Enter would otherwise flash the whole screen between the looks
+    // at the repeat rate, a flicker that can trigger seizures.
+    response.toggleDaylight = !isRepeat;
   } else {
     response.requestClose = IsSaving(mode, saver);
   }

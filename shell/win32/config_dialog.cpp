@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "scene/scene_state.h"
 #include "shell/config_choices.h"
+#include "shell/win32/dialog_font.h"
 #include "shell/win32/registry_store.h"
 #include "shell/win32/saver_process.h"
 
@@ -42,8 +43,13 @@ void Open(HWND dialog, const char* address) {
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
+    UseStandInFontIfMissing(dialog);
     ShowChoices(dialog);
     return TRUE;
+  }
+  if (message == WM_DESTROY) {
+    ReleaseStandInFont();
+    return FALSE;
   }
   if (message != WM_COMMAND) return FALSE;
   switch (LOWORD(wParam)) {

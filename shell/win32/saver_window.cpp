@@ -16,6 +16,8 @@ constexpr const char* kErrorCaption = "Error";
 struct WindowPlacement {
   DWORD style;
   HWND parent;
+  int x;
+  int y;
   int width;
   int height;
 };
@@ -24,10 +26,16 @@ WindowPlacement PlacementForMode(HWND parent) {
   if (saverMode == SaverMode::kPreview) {
     RECT host{};
     GetWindowRect(parent, &host);
-    return {WS_CHILD | WS_VISIBLE, parent, host.right - host.left, host.bottom - host.top};
+    return {WS_CHILD | WS_VISIBLE, parent, 0, 0, host.right - host.left, host.bottom - host.top};
   }
-  return {WS_POPUP | WS_VISIBLE, nullptr, GetSystemMetrics(SM_CXSCREEN),
-          GetSystemMetrics(SM_CYSCREEN)};
+  // One view across every monitor. The primary one starts at (0, 0), so
+  // monitors left of or above it make the origin negative.
+  return {WS_POPUP | WS_VISIBLE,
+          nullptr,
+          GetSystemMetrics(SM_XVIRTUALSCREEN),
+          GetSystemMetrics(SM_YVIRTUALSCREEN),
+          GetSystemMetrics(SM_CXVIRTUALSCREEN),
+          GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
 void ShowError(const char* text) { MessageBoxA(nullptr, text, kErrorCaption, MB_OK); }
@@ -93,9 +101,9 @@ void RunSaverWindow(HWND parent, int showCommand) {
     return;
   }
   const WindowPlacement placement = PlacementForMode(parent);
-  HWND window =
-      CreateWindowExA(0, kClassName, kWindowTitle, placement.style, 0, 0, placement.width,
-                      placement.height, placement.parent, nullptr, instanceHandle, nullptr);
+  HWND window = CreateWindowExA(0, kClassName, kWindowTitle, placement.style, placement.x,
+                                placement.y, placement.width, placement.height, placement.parent,
+                                nullptr, instanceHandle, nullptr);
   if (window != nullptr) {
     const bool fullScreen = saverMode == SaverMode::kFullScreen;
     if (fullScreen) TellSaverRunning(true);

@@ -28,6 +28,9 @@ SystemCommand ToSystemCommand(WPARAM wParam) {
   }
 }
 
+// Set in a key-down message when the key was already down: an auto-repeat.
+bool IsKeyRepeat(LPARAM lParam) { return (lParam & (1 << 30)) != 0; }
+
 // Returns true when the message is done with and 0 is its result.
 bool HandleClose(HWND window) {
   const CloseOutcome outcome = OnCloseMessage(saverMode, *screenSaver, GetTickCount());
@@ -58,9 +61,10 @@ LRESULT CALLBACK SaverWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       SetCursor(IsSaving(saverMode, saver) ? nullptr : LoadCursorA(nullptr, IDC_ARROW));
       break;
     case WM_KEYDOWN:
+      CarryOut(saver, OnKeyPress(saverMode, saver, wParam == VK_RETURN, IsKeyRepeat(lParam)));
+      break;
     case WM_MBUTTONDOWN:
-      // A middle press carries its button flag in wParam, never the Enter key's code.
-      CarryOut(saver, OnKeyPress(saverMode, saver, wParam == VK_RETURN));
+      CarryOut(saver, OnKeyPress(saverMode, saver, false, false));
       break;
     case WM_SYSCOMMAND:
       if (SwallowsSystemCommand(saverMode, ToSystemCommand(wParam))) return 0;

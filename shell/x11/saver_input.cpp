@@ -36,8 +36,16 @@ void FoldWaitingMoves(Display* display, XEvent& event) {
 
 bool SaverInput::Handle(XEvent& event) {
   switch (event.type) {
-    case KeyPress:
-      CarryOut(saver_, OnKeyPress(mode_, saver_, IsEnter(event.xkey)));
+    case KeyPress: {
+      // With detectable auto-repeat, a held key sends presses and no
+      // releases: a press of a key that is still down is a repeat.
+      const bool isRepeat = keysDown_.test(event.xkey.keycode);
+      keysDown_.set(event.xkey.keycode);
+      CarryOut(saver_, OnKeyPress(mode_, saver_, IsEnter(event.xkey), isRepeat));
+      return true;
+    }
+    case KeyRelease:
+      keysDown_.reset(event.xkey.keycode);
       return true;
     case ButtonPress: {
       const XButtonEvent& button = event.xbutton;
@@ -45,7 +53,7 @@ bool SaverInput::Handle(XEvent& event) {
       if (button.button == Button1) OnButtonPress(input_, MouseButton::kLeft, cursor);
       if (button.button == Button3) OnButtonPress(input_, MouseButton::kRight, cursor);
       // The middle button counts as a key other than Enter.
-      if (button.button == Button2) CarryOut(saver_, OnKeyPress(mode_, saver_, false));
+      if (button.button == Button2) CarryOut(saver_, OnKeyPress(mode_, saver_, false, false));
       return true;
     }
     case ButtonRelease:
@@ -67,7 +75,7 @@ bool SaverInput::Handle(XEvent& event) {
       if (event.xclient.message_type == closeMessage_) return JudgeCloseMessage();
       // The window manager's close button wakes the saver as a key would.
       if (deleteWindow_ != 0 && static_cast<Atom>(event.xclient.data.l[0]) == deleteWindow_) {
-        CarryOut(saver_, OnKeyPress(mode_, saver_, false));
+        CarryOut(saver_, OnKeyPress(mode_, saver_, false, false));
       }
       return true;
     default:

@@ -4,6 +4,8 @@
 
 #include <X11/Xlib.h>
 
+#include <bitset>
+
 #include "shell/closing_rules.h"
 #include "shell/saver_mode.h"
 #include "shell/screen_saver.h"
@@ -31,4 +33,5 @@ class SaverInput {
   Atom closeMessage_;
   Atom deleteWindow_;
   InputState input_;
+  std::bitset<256> keysDown_;  // by key code, pressed and not yet released
 };

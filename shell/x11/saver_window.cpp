@@ -1,6 +1,8 @@
 // Creating the saver window, binding it to the saver, and running its loop.
 #include "shell/x11/saver_window.h"
 
+#include <X11/XKBlib.h>
+
 #include <cstdio>
 
 #include "scene/frame.h"
@@ -15,7 +17,7 @@ namespace {
 constexpr int kOrdinaryWidth = 1280;
 constexpr int kOrdinaryHeight = 720;
 constexpr int kCannotTakeInput = 1;
-constexpr long kSaverEvents = KeyPressMask | ButtonPressMask | ButtonReleaseMask |
+constexpr long kSaverEvents = KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
                               PointerMotionMask | StructureNotifyMask | FocusChangeMask;
 
 struct WindowPlan {
@@ -95,6 +97,9 @@ int RunSaverWindow(Display* display, ScreenSaver& saver, WindowActions& actions,
   SetupView(plan.width, plan.height);
   XMapRaised(display, window);
 
+  // A held key then repeats its presses without releases between them, which
+  // tells its repeats apart from new presses.
+  XkbSetDetectableAutoRepeat(display, True, nullptr);
   SaverInput input(display, mode, saver, actions.closeMessage(), deleteWindow);
   RunRenderLoop(*surface, [&](XEvent& event) {
     // An override-redirect window gets no focus from a window manager: it

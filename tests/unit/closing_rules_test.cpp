@@ -103,11 +103,11 @@ TEST_F(ClosingRulesTest, RefusedPasswordKeepsRunningUntilTheNextInputAsksAgain) 
   window.duringPrompt = [&] {
     // The user types the password: keys must not request closing, and a
     // stray close message must not start a second prompt.
-    inputDuringPrompt.push_back(OnKeyPress(SaverMode::kFullScreen, saver, false));
+    inputDuringPrompt.push_back(OnKeyPress(SaverMode::kFullScreen, saver, false, false));
     nested.push_back(CloseAfter(30000));
   };
 
-  Carry(OnKeyPress(SaverMode::kFullScreen, saver, false));
+  Carry(OnKeyPress(SaverMode::kFullScreen, saver, false, false));
   EXPECT_EQ(window.closePosts, 1);
   EXPECT_EQ(CloseAfter(20000), CloseOutcome::kKeepRunning);
   EXPECT_EQ(window.passwordPrompts, 1);
@@ -117,30 +117,43 @@ TEST_F(ClosingRulesTest, RefusedPasswordKeepsRunningUntilTheNextInputAsksAgain) 
   EXPECT_EQ(saver.closeRequested, 1);
 
   window.acceptPassword = true;
-  Carry(OnKeyPress(SaverMode::kFullScreen, saver, false));
+  Carry(OnKeyPress(SaverMode::kFullScreen, saver, false, false));
   EXPECT_EQ(window.closePosts, 2);
   EXPECT_EQ(CloseAfter(25000), CloseOutcome::kDestroy);
   EXPECT_EQ(window.passwordPrompts, 2);
 }
 
 TEST_F(ClosingRulesTest, KeysCloseOnlyWhileSavingAndEnterOnlyTogglesTheLook) {
-  const InputResponse enter = OnKeyPress(SaverMode::kFullScreen, saver, true);
+  const InputResponse enter = OnKeyPress(SaverMode::kFullScreen, saver, true, false);
   EXPECT_TRUE(enter.toggleDaylight);
   EXPECT_FALSE(enter.requestClose);
 
-  const InputResponse other = OnKeyPress(SaverMode::kFullScreen, saver, false);
+  const InputResponse other = OnKeyPress(SaverMode::kFullScreen, saver, false, false);
   EXPECT_TRUE(other.requestClose);
   EXPECT_FALSE(other.toggleDaylight);
 
   for (SaverMode mode : {SaverMode::kPreview, SaverMode::kConfigure}) {
-    EXPECT_TRUE(OnKeyPress(mode, saver, true).toggleDaylight);
-    EXPECT_FALSE(OnKeyPress(mode, saver, false).requestClose);
+    EXPECT_TRUE(OnKeyPress(mode, saver, true, false).toggleDaylight);
+    EXPECT_FALSE(OnKeyPress(mode, saver, false, false).requestClose);
   }
 
   saver.checkingPassword = 1;
-  EXPECT_TRUE(OnKeyPress(SaverMode::kFullScreen, saver, true).toggleDaylight);
-  EXPECT_FALSE(OnKeyPress(SaverMode::kFullScreen, saver, false).requestClose);
+  EXPECT_TRUE(OnKeyPress(SaverMode::kFullScreen, saver, true, false).toggleDaylight);
+  EXPECT_FALSE(OnKeyPress(SaverMode::kFullScreen, saver, false, false).requestClose);
   EXPECT_FALSE(IsSaving(SaverMode::kFullScreen, saver));
+}
+
+TEST_F(ClosingRulesTest, HeldEnterTogglesOnceWhileAHeldKeyStillCloses) {
+  struct Case {
+    bool isEnter, isRepeat, toggles, closes;
+  };
+  for (const Case& key : {Case{true, false, true, false}, Case{true, true, false, false},
+                          Case{false, false, false, true}, Case{false, true, false, true}}) {
+    const InputResponse response =
+        OnKeyPress(SaverMode::kFullScreen, saver, key.isEnter, key.isRepeat);
+    EXPECT_EQ(response.toggleDaylight, key.toggles) << key.isEnter << key.isRepeat;
+    EXPECT_EQ(response.requestClose, key.closes) << key.isEnter << key.isRepeat;
+  }
 }
 
 TEST_F(ClosingRulesTest, LosingActivationClosesOnlyWhileSaving) {

@@ -96,3 +96,12 @@ TestDialogWithBadOwner() {
   WaitForSaver 10
   Check "Cancel ends the run with exit code 0" Equals "$saverExit" 0
 }
+
+TestDialogTextsFit() {
+  Group "/c: every text fits its control in the font that stands in for the named one"
+  # Wine has only the DejaVu faces here; the named face is Japanese.
+  report=$(wine "$helpers/dialog_text_probe.exe" "Z:$scr" 2>/dev/null | tr -d '\r')
+  echo "$report" | grep -E '^(CUT|face)' | sed 's/^/        /'
+  Check "none of the 14 texts is cut off" Equals \
+    "$(echo "$report" | grep -c '^CUT') cut, $(echo "$report" | grep -c '^fits') fit" "0 cut, 14 fit"
+}

@@ -124,8 +124,9 @@ ShareOfColour() {
 # Greater A B: true when the decimal A is greater than B.
 Greater() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 
-ScreenWidth() { xdotool getdisplaygeometry | cut -d' ' -f1; }
-ScreenHeight() { xdotool getdisplaygeometry | cut -d' ' -f2; }
+# The whole X screen; xdotool's display geometry is only the first monitor's.
+ScreenWidth() { xwininfo -root | awk '/Width:/ { print $NF }'; }
+ScreenHeight() { xwininfo -root | awk '/Height:/ { print $NF }'; }
 
 # --- checks -----------------------------------------------------------------
 

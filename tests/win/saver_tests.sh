@@ -156,3 +156,41 @@ TestLowDetailHasNoFloor() {
   WaitForSaver 10
   Check "a key closes it with exit code 0" Equals "$saverExit" 0
 }
+
+# Takes a screenshot into $1 that shows the scene, trying for up to 10 s: the
+# first frames, and now and then a moment between frames, leave the window blank.
+SceneScreenshot() {
+  tries=20
+  while Screenshot "$1" && [ "$tries" -gt 0 ] &&
+    [ "$(ColourCount "$1" "$(ScreenWidth)x$(ScreenHeight)+0+0")" -le 200 ]; do
+    tries=$((tries - 1))
+    sleep 0.5
+  done
+}
+
+TestHeldEnterTogglesOnce() {
+  Group "/s with Enter held down: the look switches once, a new press switches it back"
+  SetSetting Rotate 1
+  SetSetting Detail 2
+  StartFullScreen
+  SceneScreenshot "$scratch/before-hold.png"
+  first=$(Look "$scratch/before-hold.png")
+  other=day
+  [ "$first" = day ] && other=night
+  # The keyboard repeats a held key 25 times a second after 660 ms; pictures
+  # are taken over about two seconds once the first press has shown.
+  xdotool keydown Return
+  held=$(AwaitLook "$other" "$scratch/held.png")
+  for _ in 1 2 3 4 5; do
+    SceneScreenshot "$scratch/held.png"
+    held="$held $(Look "$scratch/held.png")"
+  done
+  xdotool keyup Return
+  Check "while held, the look stays switched ($first, then $held)" Equals "$held" \
+    "$other $other $other $other $other $other"
+  xdotool key Return
+  Check "a new press switches it back" Equals "$(AwaitLook "$first" "$scratch/again.png")" "$first"
+  xdotool key x
+  WaitForSaver 10
+  Check "a key closes it with exit code 0" Equals "$saverExit" 0
+}

@@ -14,8 +14,8 @@ focused() {
   [ -n "$window" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]
 }
 
-# Starts vorn /s and waits until its window covers the screen and has the
-# keyboard focus. The process id is in $saver.
+# Starts vorn /s and waits until its window covers the screen, has the
+# keyboard focus and shows the scene. The process id is in $saver.
 start_saver() {
   start "$vorn" /s
   saver=$started
@@ -24,6 +24,8 @@ start_saver() {
     return 1
   fi
   [ "$(geometry "$window")" = 640x480+0+0 ] || fail "$1: the window is $(geometry "$window")"
+  # Before its first frame the window is as black as the night sky.
+  eventually 10 shows_scene root || fail "$1: no scene drawn within 10 s"
 }
 
 # Expects the saver to end within 5 s with exit code 0.
@@ -117,6 +119,30 @@ if start_saver "Rotate 1"; then
 
   xdotool key x
   expect_closed "a key"
+fi
+
+# A held Enter switches the look once: the keyboard's auto-repeat (on in Xvfb,
+# 25 presses a second after 660 ms) must not flash the screen between the looks.
+# Released, a new press switches it back.
+if start_saver "held Enter"; then
+  first=$(look)
+  xdotool keydown Return
+  held=""
+  for _ in 1 2 3 4 5 6 7 8 9 10; do
+    sleep 0.1
+    held="$held $(look)"
+  done
+  xdotool keyup Return
+  xdotool key Return
+  sleep 0.5
+  again=$(look)
+  # shellcheck disable=SC2086 # one look a word
+  case "$first:$(printf '%s\n' $held | sort -u | tr '\n' ' '):$again" in
+    "day:night :day" | "night:day :night") ;;
+    *) fail "a held Enter: $first, then while held$held, then after a new press $again" ;;
+  esac
+  xdotool key x
+  expect_closed "a key after a held Enter"
 fi
 
 # Mouse control off: the first move never closes, 5 pixels do not, 6 do.

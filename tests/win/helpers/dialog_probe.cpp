@@ -2,29 +2,13 @@
 // each control id given as an argument, one line "ID CHECK X Y": the control's
 // check state and the screen position of its centre, where a click lands.
 // Exits with 1 if the dialog does not show within 20 seconds.
-#include <windows.h>
-
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-constexpr DWORD kPatienceMs = 20000;
-constexpr const char* kDialogClass = "#32770";
-constexpr const char* kCaption = "ORVALINDE screen saver collection";
-
-HWND WaitForDialog() {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < kPatienceMs) {
-    HWND dialog = FindWindowA(kDialogClass, kCaption);
-    if (dialog != nullptr && IsWindowVisible(dialog)) return dialog;
-    Sleep(50);
-  }
-  return nullptr;
-}
-}  // namespace
+#include "tests/win/helpers/config_dialog_window.h"
 
 int main(int argc, char** argv) {
-  HWND dialog = WaitForDialog();
+  HWND dialog = WaitForConfigDialog();
   if (dialog == nullptr) {
     std::fprintf(stderr, "dialog_probe: no dialog\n");
     return 1;
