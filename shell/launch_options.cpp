@@ -55,12 +55,8 @@ struct LongOption {
   bool takesValue;
 };
 constexpr LongOption kLongOptions[] = {
-    {"-root", false},
-    {"-window", false},
-    {"-window-id", true},
-    {"-detail", true},
-    {"-delay", true},
-    {"-fps", false},
+    {"-root", false},  {"-window", false}, {"-window-id", true},
+    {"-detail", true}, {"-delay", true},   {"-fps", false},
 };
 
 // Help, the version, or an unknown word with two dashes: the first of them
