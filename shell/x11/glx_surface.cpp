@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "shell/startup_trace.h"
+
 namespace {
 // The configurations that fit the scene and can draw on this kind of drawable, best first;
 // null when there are none. The caller frees the list with XFree.
@@ -131,6 +133,7 @@ bool GlxSurface::MakeCurrent(GLXFBConfig config) {
     std::fputs("vorn: cannot create an OpenGL context\n", stderr);
     return false;
   }
+  TraceStartupStep("context");
   return true;
 }
 

@@ -13,6 +13,7 @@
 #include "shell/launch_options.h"
 #include "shell/screen_saver.h"
 #include "shell/snapshot_options.h"
+#include "shell/startup_trace.h"
 #include "shell/x11/hosted.h"
 #include "shell/x11/linux_platform.h"
 #include "shell/x11/no_system_settings.h"
@@ -66,7 +67,9 @@ Window HostWindowForRoot(Display* display) {
 int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions) {
   Display* display = OpenDisplay();
   if (display == nullptr) return kNoDisplay;
+  TraceStartupStep("display");
   InitShapes();
+  TraceStartupStep("shapes");
   InstallXErrorHandlers();
   InstallStopSignals();
   LinuxPlatform platform;
@@ -103,6 +106,7 @@ int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions
 }  // namespace
 
 int main(int argc, char** argv) {
+  BeginStartupTrace();
   const LaunchOptions launch = ParseLaunchOptions(argc, argv);
   if (launch.kind == LaunchKind::kUsageError) {
     std::fprintf(stderr, "vorn: %s\n", launch.error.c_str());

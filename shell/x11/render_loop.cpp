@@ -2,11 +2,13 @@
 #include "shell/x11/render_loop.h"
 
 #include "scene/frame.h"
+#include "shell/startup_trace.h"
 #include "shell/x11/stop_signals.h"
 #include "shell/x11/x_errors.h"
 
 void RunRenderLoop(GlxSurface& surface, const EventHandler& handle) {
   Display* display = surface.display();
+  TraceStartupStep("view");
   while (!StopRequested()) {
     if (WatchedWindowGone()) {
       surface.ForgetWindow();
@@ -19,6 +21,8 @@ void RunRenderLoop(GlxSurface& surface, const EventHandler& handle) {
       continue;
     }
     DrawFrame();
+    TraceStartupStep("frame");
     surface.SwapBuffers();
+    EndStartupTrace("swap");
   }
 }
