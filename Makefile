@@ -2,7 +2,7 @@
 SHELL := /bin/sh
 SOURCES = $(shell find scene shell tests tools bench -name '*.cpp' -o -name '*.h' 2>/dev/null)
 
-.PHONY: all deps build run test test-linux test-asan test-windows windows bench format format-check
+.PHONY: all deps build run test test-linux test-asan test-windows windows bench bench-instructions format format-check
 
 all: build
 
@@ -43,9 +43,17 @@ windows: deps
 test-windows: windows
 	scripts/with-display tests/win/run build/windows
 
-# Frame rates and costs of the whole scene, rendered off-screen (not a test).
+# Frame rates and costs of the whole scene, rendered off-screen, and start-up
+# times (not a test); with Wine and vorn.scr there, also vorn.scr's start-up.
 bench: build
-	scripts/with-display build/linux/bench/vorn_bench
+	scripts/with-display -s 1920x1080 build/linux/bench/vorn_bench
+	@if command -v wine >/dev/null && [ -f build/windows/vorn.scr ]; then \
+	  scripts/with-display -s 1920x1080 scripts/bench-windows-startup build/windows; \
+	fi
+
+# The frames' instruction counts under callgrind, against the display-list replay.
+bench-instructions: build
+	scripts/with-display scripts/bench-instructions build/linux/bench/vorn_bench
 
 format:
 	clang-format -i $(SOURCES)
