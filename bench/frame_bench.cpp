@@ -183,16 +183,16 @@ void ReportResidentMemory(Display* display) {
   auto surface = GlxSurface::ForPbuffer(display, size.width, size.height);
   if (!surface) std::exit(1);
   StartScene(size, 2);
-  std::printf("resident memory, 152x112 High:");
+  std::printf("resident memory, 152x112 High, after 1 / 1,000 / 10,000 frames:");
   int drawn = 0;
   for (const int frames : {1, 1000, 10000}) {
     for (; drawn < frames; ++drawn) {
       DrawFrame();
       glFinish();
     }
-    std::printf("  after %d frames %.1f MiB", frames, ResidentMiB());
+    std::printf(" %s%.1f", frames == 1 ? "" : "/ ", ResidentMiB());
   }
-  std::printf("\n");
+  std::printf(" MiB\n");
 }
 
 // "--instructions CASE live|replay": the mode and the one case; else all cases by the clock.
