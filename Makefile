@@ -2,7 +2,7 @@
 SHELL := /bin/sh
 SOURCES = $(shell find scene shell tests tools bench -name '*.cpp' -o -name '*.h' 2>/dev/null)
 
-.PHONY: all deps deps-test deps-windows deps-deb deb test-deb build run test test-linux test-asan test-windows windows bench format format-check
+.PHONY: all deps deps-test deps-windows deps-deb deb test-deb build run test test-linux test-asan test-windows windows bench-build bench bench-instructions format format-check
 .PHONY: deps-fuzz fuzz fuzz-build test-fuzz
 
 all: build
@@ -94,9 +94,22 @@ deb: deps-deb
 test-deb: deps-test deb build
 	scripts/with-display ctest --preset deb
 
-# Frame rates and costs of the whole scene, rendered off-screen (not a test).
-bench: build
-	scripts/with-display build/linux/bench/vorn_bench
+# Frame rates and costs of the whole scene, rendered off-screen, and start-up
+# times (not a test); with Wine and vorn.scr there, also vorn.scr's start-up.
+# The benchmark needs valgrind's header, so it is built only here, not by make build.
+bench-build: build
+	scripts/install-deps bench
+	cmake --build --preset linux --target vorn_bench
+
+bench: bench-build
+	scripts/with-display -s 1920x1080 build/linux/bench/vorn_bench
+	@if command -v wine >/dev/null && [ -f build/windows/vorn.scr ]; then \
+	  scripts/with-display -s 1920x1080 scripts/bench-windows-startup build/windows; \
+	fi
+
+# The frames' instruction counts under callgrind, against the display-list replay.
+bench-instructions: bench-build
+	scripts/with-display scripts/bench-instructions build/linux/bench/vorn_bench
 
 format:
 	clang-format -i $(SOURCES)

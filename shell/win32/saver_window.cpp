@@ -4,6 +4,7 @@
 
 #include "scene/frame.h"
 #include "scene/shapes.h"
+#include "shell/startup_trace.h"
 #include "shell/win32/pixel_format.h"
 #include "shell/win32/saver_process.h"
 #include "shell/win32/saver_wnd_proc.h"
@@ -47,6 +48,7 @@ void TellSaverRunning(bool running) {
 
 // Messages always go first; a frame is drawn only when none is waiting.
 void RenderLoop(HDC dc) {
+  TraceStartupStep("view");
   for (;;) {
     MSG message;
     if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -55,7 +57,9 @@ void RenderLoop(HDC dc) {
       DispatchMessageA(&message);
     } else {
       DrawFrame();
+      TraceStartupStep("frame");
       SwapBuffers(dc);
+      EndStartupTrace("swap");
     }
   }
 }
@@ -63,7 +67,9 @@ void RenderLoop(HDC dc) {
 void RunWithContext(HWND window, HDC dc, const WindowPlacement& placement, int showCommand) {
   HGLRC context = wglCreateContext(dc);
   wglMakeCurrent(dc, context);
+  TraceStartupStep("context");
   InitShapes();
+  TraceStartupStep("shapes");
   // The scene learns the size here, once: no size message is handled.
   SetupView(placement.width, placement.height);
   ShowWindow(window, showCommand);

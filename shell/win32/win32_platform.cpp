@@ -7,6 +7,7 @@
 
 #include <ctime>
 
+#include "shell/startup_trace.h"
 #include "shell/win32/saver_process.h"
 
 std::uint32_t Win32Platform::Milliseconds() { return timeGetTime(); }
@@ -21,6 +22,8 @@ bool Win32Platform::LocalTimeOfDay(TimeOfDay& time) {
 }
 
 bool Win32Platform::ReadBitmap(int id, BitmapPixels& bitmap) {
+  // Each texture starts from its bitmap.
+  TraceStartupStep("texture", id);
   // LR_LOADMAP3DCOLORS maps only palette greys that none of the bitmaps uses.
   auto* loaded = static_cast<HBITMAP>(
       LoadImageA(instanceHandle, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));

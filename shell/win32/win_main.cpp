@@ -11,6 +11,7 @@
 #include "scene/random.h"
 #include "scene/scene_state.h"
 #include "shell/command_line.h"
+#include "shell/startup_trace.h"
 #include "shell/win32/config_dialog.h"
 #include "shell/win32/password.h"
 #include "shell/win32/registry_store.h"
@@ -56,6 +57,7 @@ void Dispatch(HWND parent, int showCommand) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  BeginStartupTrace();
   SeedRandom(timeGetTime());
   instanceHandle = instance;
   Win32Platform platform;

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "shell/startup_trace.h"
 #include "shell/x11/x_errors.h"
 
 namespace {
@@ -136,6 +137,7 @@ bool GlxSurface::MakeCurrent(GLXFBConfig config) {
     if (!WatchedWindowGone()) std::fputs("vorn: cannot create an OpenGL context\n", stderr);
     return false;
   }
+  TraceStartupStep("context");
   return true;
 }
 

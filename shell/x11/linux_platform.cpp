@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "shell/startup_trace.h"
 #include "shell/x11/embedded_bitmaps.h"
 
 std::uint32_t LinuxPlatform::Milliseconds() {
@@ -19,6 +20,8 @@ bool LinuxPlatform::LocalTimeOfDay(TimeOfDay& time) {
 }
 
 bool LinuxPlatform::ReadBitmap(int id, BitmapPixels& bitmap) {
+  // Each texture starts from its bitmap.
+  TraceStartupStep("texture", id);
   return DecodeEmbeddedBitmap(id, bitmap.width, bitmap.height, bitmap.rgb);
 }
 

@@ -15,12 +15,13 @@
 #include "shell/launch_options.h"
 #include "shell/screen_saver.h"
 #include "shell/snapshot_options.h"
-#include "shell/x11/config_dialog.h"
+#include "shell/startup_trace.h"
 #include "shell/x11/hosted.h"
 #include "shell/x11/linux_platform.h"
 #include "shell/x11/no_system_settings.h"
 #include "shell/x11/render_loop.h"
 #include "shell/x11/saver_window.h"
+#include "shell/x11/settings_dialog_program.h"
 #include "shell/x11/settings_file.h"
 #include "shell/x11/snapshot.h"
 #include "shell/x11/stop_signals.h"
@@ -70,7 +71,9 @@ Window HostWindowForRoot(Display* display) {
 int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions) {
   Display* display = OpenDisplay();
   if (display == nullptr) return kNoDisplay;
+  TraceStartupStep("display");
   InitShapes();
+  TraceStartupStep("shapes");
   InstallXErrorHandlers();
   InstallStopSignals();
   LinuxPlatform platform;
@@ -109,6 +112,7 @@ int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions
 }  // namespace
 
 int main(int argc, char** argv) {
+  BeginStartupTrace();
   const LaunchOptions launch = ParseLaunchOptions(argc, argv);
   if (launch.kind == LaunchKind::kUsageError) {
     std::fprintf(stderr, "vorn: %s\n", launch.error.c_str());
@@ -129,6 +133,8 @@ int main(int argc, char** argv) {
   const bool saverSwitches = launch.kind == LaunchKind::kSaverSwitches;
   // An unknown switch does nothing at all.
   if (saverSwitches && mode == SaverMode::kNothing) return 0;
+  // The dialog program loads the settings itself.
+  if (saverSwitches && mode == SaverMode::kConfigure) return RunSettingsDialogProgram(argv);
 
   WindowActions actions;
   ScreenSaver saver(actions);
@@ -139,15 +145,6 @@ int main(int argc, char** argv) {
   if (launch.detail) saver.detail = *launch.detail;
   detailLevel = saver.detail;
 
-  if (saverSwitches && mode == SaverMode::kConfigure) {
-    // "/c" alone has no owner on X: there is no foreground window to borrow.
-    return RunConfigDialog(
-        saver,
-        [&settingsFile](const ScreenSaver& shown, std::string& error) {
-          return settingsFile.Save(shown, error);
-        },
-        launch.start.parentIsForeground ? 0 : launch.start.parentHandle);
-  }
   // Changing the saver password belongs to the screen locker on Linux.
   if (saverSwitches && mode == SaverMode::kChangePassword) return 0;
   return Draw(launch, saver, actions);

@@ -10,6 +10,7 @@
 #include "scene/frame.h"
 #include "scene/frame_rate_overlay.h"
 #include "shell/frame_rate_meter.h"
+#include "shell/startup_trace.h"
 #include "shell/x11/stop_signals.h"
 #include "shell/x11/x_errors.h"
 
@@ -36,6 +37,7 @@ void RunRenderLoop(GlxSurface& surface, const EventHandler& handle) {
   const std::chrono::microseconds pause(framePacing.delayMicroseconds);
   FrameRateMeter meter;
   Clock::time_point nextFrame = Clock::now();
+  TraceStartupStep("view");
   while (!StopRequested()) {
     if (WatchedWindowGone()) {
       surface.ForgetWindow();
@@ -57,7 +59,9 @@ void RunRenderLoop(GlxSurface& surface, const EventHandler& handle) {
       meter.FrameShown(SteadyMilliseconds(now));
       DrawFrameRate(meter.rate());
     }
+    TraceStartupStep("frame");
     surface.SwapBuffers();
+    EndStartupTrace("swap");
     nextFrame = Clock::now() + pause;
   }
 }

@@ -2,11 +2,13 @@
 // the saver given as the argument with /p and this window's handle, reports
 // the saver's child window, and when a line arrives on standard input destroys
 // the host window and reports how the saver ended. Prints, one per line:
+//   launch MICROSECONDS the wall clock as the saver is started, for start-up timing
 //   host X Y            the host window's screen position
 //   child X Y W H       the saver's window, relative to the host, or "no child"
 //   saver exit N        the saver's exit code, or "saver still running"
 #include <windows.h>
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 
@@ -92,6 +94,10 @@ int main(int argc, char** argv) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION saver{};
+  const auto launch = std::chrono::system_clock::now().time_since_epoch();
+  std::printf("launch %lld\n",
+              static_cast<long long>(
+                  std::chrono::duration_cast<std::chrono::microseconds>(launch).count()));
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &saver)) {
     std::fprintf(stderr, "preview_host: cannot start %s\n", argv[1]);

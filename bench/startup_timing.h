@@ -1,0 +1,10 @@
+// Start-up of the real drawing program, launched as a host launches it: the
+// milliseconds from launch to each traced step (reaching main, the display,
+// the shapes, the GL context, each texture, the first frame and first swap).
+#pragma once
+
+#include <X11/Xlib.h>
+
+// Prints the median and range of several runs of `vorn /s` on the whole
+// screen and of `vorn /p` in a 152x112 window of the bench's own.
+void ReportStartup(Display* display, const char* vorn);
