@@ -5,14 +5,8 @@
 # Usage: dialog_program_test.sh path/to/vorn BUILD_DIR path/to/cmake
 set -u
 vorn=$1 build=$2 cmake=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+# shellcheck source=tests/cli/lib.sh
+. "$(dirname "$0")/lib.sh"
 
 toolkit=$(ldd "$vorn" | awk '/lib(gtk|gdk|pango|cairo|atk|harfbuzz)/ { printf " %s", $1 }')
 [ -z "$toolkit" ] || fail "vorn loads the dialog's toolkit:$toolkit"
@@ -37,5 +31,4 @@ if [ "$(wc -l <"$work/stderr")" -ne 1 ] ||
   fail "/c without the dialog program did not say so in one line: $(cat "$work/stderr")"
 fi
 
-[ "$failures" -eq 0 ] && echo "dialog program: all checks passed"
-exit "$failures"
+finish "dialog program"

@@ -5,14 +5,8 @@
 set -u
 vorn=$1
 version=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+# shellcheck source=tests/cli/lib.sh
+. "$(dirname "$0")/lib.sh"
 
 # Runs vorn with the given arguments and no display; sets status, and leaves
 # the output in $work/out and $work/err.
@@ -51,5 +45,4 @@ if [ "$status" -ne 0 ] || [ -s "$work/out" ] || [ -s "$work/err" ]; then
   fail "/q was not silent or exited with $status"
 fi
 
-[ "$failures" -eq 0 ] && echo "help command: all checks passed"
-exit "$failures"
+finish "help command"

@@ -3,14 +3,8 @@
 # Usage: snapshot_cli_test.sh path/to/vorn
 set -u
 vorn=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+# shellcheck source=tests/cli/lib.sh
+. "$(dirname "$0")/lib.sh"
 
 # Width and height from a PNG's header, as "WxH".
 png_size() {
@@ -94,5 +88,4 @@ if [ "$(wc -l <"$work/stderr")" -ne 1 ] || ! grep -q "^vorn: " "$work/stderr"; t
 fi
 [ ! -e "$work/orphan.png" ] || fail "losing the X server still wrote a picture"
 
-[ "$failures" -eq 0 ] && echo "snapshot command: all checks passed"
-exit "$failures"
+finish "snapshot command"
