@@ -9,6 +9,10 @@ vorn=$1 helper=$2
 work=$(mktemp -d)
 failures=0
 started_pids=""
+# A command prefix that drops root's rights, for what root may not do or would
+# do too easily: root runs it as nobody, any other user has none to drop.
+drop_root=""
+[ "$(id -u)" -ne 0 ] || drop_root="setpriv --reuid=nobody --regid=nogroup --clear-groups"
 
 cleanup() {
   for pid in $started_pids; do
