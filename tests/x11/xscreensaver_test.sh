@@ -20,6 +20,7 @@ done
 home="$work/home"
 mkdir -p "$home"
 chmod 755 "$work"
+reachable_vorn
 
 as_user() {
   $drop_root env -u XDG_CONFIG_HOME HOME="$home" "$@"
@@ -28,7 +29,7 @@ as_user() {
 # The wrapper passes SIGTERM and SIGINT on to vorn and waits for its real exit code.
 cat >"$home/vorn-hack" <<HACK
 #!/bin/sh
-"$vorn" --root &
+"$user_vorn" --root &
 child=\$!
 echo "\$child" >"$home/vorn-pid"
 trap 'kill -TERM "\$child"' TERM INT
