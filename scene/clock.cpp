@@ -12,13 +12,17 @@ constexpr GLfloat kCageDiffuse[4] = {1.0f, 1.0f, 1.0f, 0.82f};
 constexpr double kDialHeight = 5.0;
 constexpr double kBeadRadius = 0.1;
 constexpr double kRingTube = 0.0525;
+constexpr float kSlicesPerScale = 22.0f;
+// More would not show, and a large stored Detail would cost minutes and
+// gigabytes per frame.
+constexpr int kMostSphereSlices = 64;
 
 void Ring(double radius) {
   glutSolidTorus(kRingTube, radius, sceneState.torusSides, sceneState.torusRings);
 }
 
 void Sphere(double radius) {
-  const int slices = static_cast<int>(sceneState.detailScale * 22.0f);
+  const int slices = SphereSlices(sceneState.detailScale);
   glutSolidSphere(radius, slices, slices);
 }
 
@@ -88,6 +92,15 @@ void Gimbal() {
   glPopMatrix();
 }
 }  // namespace
+
+int SphereSlices(float detailScale) {
+  // Bounded before the conversion, which overflows for large scales.
+  const float slices = detailScale * kSlicesPerScale;
+  if (slices >= static_cast<float>(kMostSphereSlices)) return kMostSphereSlices;
+  // freeglut draws nothing below two stacks, so a negative count only needs to stay in range.
+  if (slices <= 0.0f) return 0;
+  return static_cast<int>(slices);
+}
 
 void DrawClock() {
   StepClockFollowers();

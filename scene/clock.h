@@ -5,3 +5,7 @@
 // Steps the followers, then draws; leaves the modelview matrix and stack as
 // found and the front diffuse material translucent white.
 void DrawClock();
+
+// Slices and stacks of the clock's spheres: 22 per unit of the detail scale,
+// truncated, kept between 0 (nothing drawn) and 64.
+int SphereSlices(float detailScale);

@@ -17,6 +17,8 @@ constexpr float kUnitsPerPixel = 0.02f;
 // Directions of the three hands in degrees clockwise from straight up, as the
 // viewer in front of the dial sees them, in drawing order: second, minute, hour.
 std::array<double, 3> HandDirections() {
+  // A view that holds the whole cube, whatever view an earlier test left.
+  LookOrthographic(-16.0f, -12.0f, 0.05f);
   const int box = static_cast<int>(CapturePolygons([] { glutSolidCube(1.0); }).size());
   LookOrthographic(17.0f - kSurfaceWidth / 2 * kUnitsPerPixel,
                    2.55f - kSurfaceHeight / 2 * kUnitsPerPixel, kUnitsPerPixel);

@@ -1,6 +1,10 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <chrono>
+#include <climits>
 #include <cmath>
 
 #include "scene/frame.h"
@@ -10,6 +14,12 @@
 namespace {
 void ExpectMatrixNear(const Matrix& actual, const Matrix& expected, double tolerance) {
   for (int i = 0; i < 16; ++i) EXPECT_NEAR(actual[i], expected[i], tolerance) << "entry " << i;
+}
+
+long PeakKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
 }
 }  // namespace
 
@@ -82,4 +92,19 @@ TEST(Frame, SetupViewTakesAZeroHeightAsOne) {
   EXPECT_TRUE(std::isfinite(perspective[0]));
   EXPECT_NEAR(perspective[0], perspective[5] / 100.0, 1e-6);
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST(Frame, HugeStoredDetailDrawsAFrameInLittleTimeAndMemory) {
+  for (int detail : {10000, INT_MAX, INT_MIN}) {
+    FakePlatform platform;
+    StartScene(platform, 7, detail);
+    const long peakBefore = PeakKilobytes();
+    const auto start = std::chrono::steady_clock::now();
+    DrawFrame();
+    glFinish();
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took.count(), 3.0) << "detail " << detail;
+    EXPECT_LT(PeakKilobytes() - peakBefore, 64 * 1024) << "detail " << detail;
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "detail " << detail;
+  }
 }

@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "scene/clock.h"
 #include "scene/random.h"
 
 namespace {
@@ -67,6 +68,19 @@ TEST(SceneStateStart, TessellationFollowsTheDetailLevel) {
     EXPECT_EQ(sceneState.detailScale, c.scale) << "detail " << c.detail;
     EXPECT_EQ(sceneState.torusSides, c.sides) << "detail " << c.detail;
     EXPECT_EQ(sceneState.torusRings, c.rings) << "detail " << c.detail;
+  }
+}
+
+TEST(SceneStateStart, SpheresKeepTheFormulasSlicesUpToSixtyFour) {
+  struct Case {
+    int detail;
+    int slices;
+  };
+  for (const Case& c :
+       {Case{0, 11}, Case{2, 22}, Case{5, 38}, Case{9, 60}, Case{10, 64}, Case{10000, 64},
+        Case{INT_MAX, 64}, Case{-1, 5}, Case{-2, 0}, Case{INT_MIN, 0}}) {
+    Start(1, c.detail);
+    EXPECT_EQ(SphereSlices(sceneState.detailScale), c.slices) << "detail " << c.detail;
   }
 }
 

@@ -9,6 +9,20 @@ vorn=$1 helper=$2
 work=$(mktemp -d)
 failures=0
 started_pids=""
+# A command prefix that drops root's rights, for what root may not do or would
+# do too easily: root runs it as nobody, any other user has none to drop.
+drop_root=""
+[ "$(id -u)" -ne 0 ] || drop_root="setpriv --reuid=nobody --regid=nogroup --clear-groups"
+
+# Sets $user_vorn to vorn where the user of $drop_root can run it: a build
+# under /root (mode 700) is out of nobody's reach.
+reachable_vorn() {
+  user_vorn=$vorn
+  [ -n "$drop_root" ] || return 0
+  user_vorn="$work/vorn"
+  cp "$vorn" "$user_vorn"
+  chmod 755 "$work"
+}
 
 cleanup() {
   for pid in $started_pids; do

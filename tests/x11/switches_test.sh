@@ -61,12 +61,11 @@ if id nobody >/dev/null 2>&1; then
   mkdir -p "$home/vorn"
   printf '[vorn]\nRotate=0\nDetail=0\n' >"$home/vorn/vorn.conf"
   chmod 000 "$home/vorn/vorn.conf"
-  chown -R nobody "$home"
+  [ -z "$drop_root" ] || chown -R nobody "$home"
   before=$(stat -c '%a %s %Y' "$home/vorn/vorn.conf")
-  chmod 755 "$work"
+  reachable_vorn
   # Without a display /s reads the settings, then ends with exit code 1.
-  setpriv --reuid=nobody --regid=nogroup --clear-groups env -u DISPLAY XDG_CONFIG_HOME="$home" \
-    "$vorn" /s >"$work/stdout" 2>"$work/stderr"
+  $drop_root env -u DISPLAY XDG_CONFIG_HOME="$home" "$user_vorn" /s >"$work/stdout" 2>"$work/stderr"
   status=$?
   [ "$status" -eq 1 ] || fail "an unreadable settings file gave exit code $status"
   if [ "$(grep -c "$home/vorn/vorn.conf" "$work/stderr")" -ne 1 ]; then

@@ -20,16 +20,16 @@ done
 home="$work/home"
 mkdir -p "$home"
 chmod 755 "$work"
+reachable_vorn
 
 as_user() {
-  setpriv --reuid=nobody --regid=nogroup --clear-groups \
-    env -u XDG_CONFIG_HOME HOME="$home" "$@"
+  $drop_root env -u XDG_CONFIG_HOME HOME="$home" "$@"
 }
 
 # The wrapper passes SIGTERM and SIGINT on to vorn and waits for its real exit code.
 cat >"$home/vorn-hack" <<HACK
 #!/bin/sh
-"$vorn" --root &
+"$user_vorn" --root &
 child=\$!
 echo "\$child" >"$home/vorn-pid"
 trap 'kill -TERM "\$child"' TERM INT
@@ -54,11 +54,10 @@ splash: False
 dpmsEnabled: False
 programs: GL: $home/vorn-hack \\n
 CONFIG
-chown -R nobody "$home"
+[ -z "$drop_root" ] || chown -R nobody "$home"
 
 # Started without the function, so that the process to stop is XScreenSaver itself.
-start setpriv --reuid=nobody --regid=nogroup --clear-groups \
-  env -u XDG_CONFIG_HOME HOME="$home" xscreensaver -no-splash
+start $drop_root env -u XDG_CONFIG_HOME HOME="$home" xscreensaver -no-splash
 daemon=$started
 # shellcheck disable=SC2317 # called through eventually
 activated() {
