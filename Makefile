@@ -73,10 +73,11 @@ windows: deps-windows
 deps-windows-setup:
 	scripts/install-deps windows-setup
 
-windows-setup: windows deps-windows-setup
+# NSIS comes first: configuring the cross build looks for makensis.
+windows-setup: deps-windows-setup windows
 	cmake --build --preset windows --target windows-setup
 
-windows-zip: windows deps-windows-setup
+windows-zip: deps-windows-setup windows
 	cmake --build --preset windows --target windows-zip
 
 # vorn.scr and its setup program under Wine in a private prefix, with real
