@@ -108,7 +108,7 @@ void DrawMainPass() {
 }
 }  // namespace
 
-void SetupView(int width, int height) {
+void SetViewSize(int width, int height) {
   // A zero height would divide by zero in the aspect ratio.
   const int safeHeight = height == 0 ? 1 : height;
   glViewport(0, 0, width, safeHeight);
@@ -116,6 +116,10 @@ void SetupView(int width, int height) {
   glLoadIdentity();
   gluPerspective(50.0, static_cast<double>(width) / safeHeight, 1.0, 500.0);
   glMatrixMode(GL_MODELVIEW);
+}
+
+void SetupView(int width, int height) {
+  SetViewSize(width, height);
   LoadTextures();
   ResetSceneState();
   ApplySkyAndFog();

@@ -14,14 +14,14 @@
 #include "scene/shapes.h"
 #include "shell/launch_options.h"
 #include "shell/linux/linux_platform.h"
-#include "shell/linux/no_system_settings.h"
+#include "shell/linux/saver_settings.h"
 #include "shell/linux/settings_dialog_program.h"
-#include "shell/linux/settings_file.h"
 #include "shell/linux/stop_signals.h"
 #include "shell/linux/usage.h"
 #include "shell/screen_saver.h"
 #include "shell/snapshot_options.h"
 #include "shell/startup_trace.h"
+#include "shell/wayland/wayland_launch.h"
 #include "shell/x11/hosted.h"
 #include "shell/x11/render_loop.h"
 #include "shell/x11/saver_window.h"
@@ -136,16 +136,12 @@ int main(int argc, char** argv) {
   // The dialog program loads the settings itself.
   if (saverSwitches && mode == SaverMode::kConfigure) return RunSettingsDialogProgram(argv);
 
-  WindowActions actions;
-  ScreenSaver saver(actions);
-  NoSystemSettings systemSettings;
-  saver.LoadSystemSettings(systemSettings);
-  SettingsFile settingsFile(SettingsFile::DefaultPath());
-  saver.LoadSettings(settingsFile);
-  if (launch.detail) saver.detail = *launch.detail;
-  detailLevel = saver.detail;
-
   // Changing the saver password belongs to the screen locker on Linux.
   if (saverSwitches && mode == SaverMode::kChangePassword) return 0;
+  if (const auto status = RunOnWayland(launch)) return *status;
+
+  WindowActions actions;
+  ScreenSaver saver(actions);
+  LoadSaverSettings(saver, launch);
   return Draw(launch, saver, actions);
 }

@@ -1,0 +1,14 @@
+#include "shell/linux/saver_settings.h"
+
+#include "scene/scene_state.h"
+#include "shell/linux/no_system_settings.h"
+#include "shell/linux/settings_file.h"
+
+void LoadSaverSettings(ScreenSaver& saver, const LaunchOptions& launch) {
+  NoSystemSettings systemSettings;
+  saver.LoadSystemSettings(systemSettings);
+  SettingsFile settingsFile(SettingsFile::DefaultPath());
+  saver.LoadSettings(settingsFile);
+  if (launch.detail) saver.detail = *launch.detail;
+  detailLevel = saver.detail;
+}
