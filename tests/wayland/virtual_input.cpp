@@ -6,7 +6,7 @@
 //   to X Y          put it at X, Y of the layout (of the size given at start)
 //   move DX DY      move it by DX, DY
 //   press BUTTON, release BUTTON   left, right or middle
-// Usage: virtual_input LAYOUT_WIDTH LAYOUT_HEIGHT. Prints "ready" once both
+// Usage: virtual_input LAYOUT_WIDTH LAYOUT_HEIGHT COMMANDS. Prints "ready" once both
 // devices exist, and "done" after each command, once the compositor has it.
 #include <linux/input-event-codes.h>
 #include <sys/mman.h>
@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -72,8 +73,8 @@ bool ButtonCode(const std::string& name, std::uint32_t& code) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fputs("usage: virtual_input LAYOUT_WIDTH LAYOUT_HEIGHT\n", stderr);
+  if (argc != 4) {
+    std::fputs("usage: virtual_input LAYOUT_WIDTH LAYOUT_HEIGHT COMMANDS\n", stderr);
     return 2;
   }
   const auto width = static_cast<std::uint32_t>(std::atoi(argv[1]));
@@ -97,8 +98,9 @@ int main(int argc, char** argv) {
   std::cout << "ready" << std::endl;
 
   std::uint32_t time = 0;
+  std::ifstream commands(argv[3]);
   std::string line;
-  while (std::getline(std::cin, line)) {
+  while (std::getline(commands, line)) {
     std::istringstream words(line);
     std::string command;
     words >> command;

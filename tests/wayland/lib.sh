@@ -1,0 +1,95 @@
+# shellcheck shell=sh
+# Shared by the Wayland test scripts, which source it with two arguments: the
+# vorn program and the virtual_input helper. Each script runs its own headless
+# sway with no input devices but the helper's. Adds to tests/host/lib.sh:
+#   as_user COMMAND...     runs it as the user sway runs as (not root: sway
+#                          refuses root, so root's tests run it as nobody)
+#   start_sway             the compositor, with one output; its pid in $sway
+#   set_output NAME WxH+X+Y  an output's mode and place in the layout
+#   shot OUTPUT FILE       a screenshot of one output (grim)
+#   key KEYS...            wtype with these arguments
+#   start_pointer W H      the helper, for a layout of W by H pixels; then
+#   pointer COMMAND        one of its commands, returning once sway has it
+#   settings ROTATE DETAIL the settings file
+# shellcheck source=tests/host/lib.sh
+. "$(dirname "$0")/../host/lib.sh"
+
+vorn=$1 helper=$2
+drop_root=""
+[ "$(id -u)" -ne 0 ] || drop_root="setpriv --reuid=nobody --regid=nogroup --clear-groups"
+user=$(id -un)
+[ -z "$drop_root" ] || user=nobody
+chmod 755 "$work"
+# Copies that the user can reach: a build under /root (mode 700) is not.
+cp "$vorn" "$helper" "$work/"
+user_vorn="$work/$(basename "$vorn")"
+user_helper="$work/$(basename "$helper")"
+
+export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
+chown "$user" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
+
+as_user() {
+  $drop_root "$@"
+}
+
+settings() {
+  mkdir -p "$XDG_CONFIG_HOME/vorn"
+  printf '[vorn]\nRotate=%s\nDetail=%s\n' "$1" "$2" >"$XDG_CONFIG_HOME/vorn/vorn.conf"
+}
+
+# shellcheck disable=SC2317 # called through eventually
+sway_listens() {
+  socket=$(find "$XDG_RUNTIME_DIR" -name 'wayland-*' -type s | head -n 1)
+  ipc=$(find "$XDG_RUNTIME_DIR" -name 'sway-ipc.*' -type s | head -n 1)
+  [ -n "$socket" ] && [ -n "$ipc" ] && swaymsg -s "$ipc" -t get_version >/dev/null 2>&1
+}
+
+start_sway() {
+  printf 'output * bg #000000 solid_color\n' >"$work/sway.conf"
+  # shellcheck disable=SC2086 # the prefix is meant to split into words
+  start env WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+    $drop_root sway -c "$work/sway.conf" 2>"$work/sway.log"
+  sway=$started
+  if ! eventually 10 sway_listens; then
+    fail "sway did not start"
+    finish
+  fi
+  WAYLAND_DISPLAY=$(basename "$socket")
+  SWAYSOCK=$ipc
+  export WAYLAND_DISPLAY SWAYSOCK
+}
+
+set_output() {
+  size=${2%%+*} place=${2#*+}
+  swaymsg output "$1" mode "$size" position "${place%+*}" "${place#*+}" >/dev/null ||
+    fail "cannot set output $1 to $2"
+}
+
+shot() {
+  as_user grim -o "$1" - >"$2"
+}
+
+key() {
+  as_user wtype "$@"
+}
+
+start_pointer() {
+  mkfifo -m 644 "$work/pointer-in"
+  # Opened both ways, which does not wait for the other end, and held open,
+  # so that the helper reads each command as it comes and never an end.
+  exec 7<>"$work/pointer-in"
+  # shellcheck disable=SC2086 # the prefix is meant to split into words
+  start $drop_root "$user_helper" "$1" "$2" "$work/pointer-in" >"$work/pointer-out"
+  eventually 5 grep -q ready "$work/pointer-out" || fail "the virtual input helper did not start"
+}
+
+pointer() {
+  done_before=$(grep -c done "$work/pointer-out")
+  echo "$*" >&7
+  # shellcheck disable=SC2317 # called through eventually
+  acknowledged() { [ "$(grep -c done "$work/pointer-out")" -gt "$done_before" ]; }
+  eventually 5 acknowledged || fail "the pointer did not take: $*"
+}

@@ -1,0 +1,172 @@
+#!/bin/sh
+# Full-screen saving (/s) on a Wayland compositor with two outputs of
+# different shapes, a third added while it runs, real keys, a virtual
+# pointer and the idle timer of swayidle; and the compositor killed under it.
+# Usage: saver_test.sh path/to/vorn path/to/virtual_input
+set -u
+# shellcheck source=tests/wayland/lib.sh
+. "$(dirname "$0")/lib.sh"
+
+start_sway
+swaymsg create_output >/dev/null
+set_output HEADLESS-1 600x480+0+0
+set_output HEADLESS-2 720x320+600+0
+start_pointer 1320 480
+
+# Starts vorn /s and waits until both outputs show the scene; its process in $saver.
+start_saver() {
+  # shellcheck disable=SC2086 # the prefix is meant to split into words
+  start $drop_root "$user_vorn" /s 2>"$work/vorn.err"
+  saver=$started
+  for output in HEADLESS-1 HEADLESS-2; do
+    eventually 10 shows_scene "$output" || fail "$1: no scene on $output within 10 s"
+  done
+}
+
+expect_closed() {
+  if ! ended_within 5 "$saver"; then
+    fail "$1 did not close the saver"
+    kill "$saver"
+  elif [ "$status" -ne 0 ]; then
+    fail "$1 closed the saver with exit code $status"
+  fi
+}
+
+# shellcheck disable=SC2317 # called through eventually
+has_ended() { ! running "$saver"; }
+# Input that must not close the saver has had its chance once a second has passed.
+expect_running() {
+  ! eventually 1 has_ended || fail "$1 closed the saver"
+}
+
+# "day" or "night" by the sky in the top rows of output $1.
+look() {
+  shot "$1" "$work/look.png"
+  if [ "$(percent_of "$work/look.png" 'srgb(236,236,236)' 400x10+0+0)" -ge 50 ]; then
+    echo day
+  elif [ "$(percent_of "$work/look.png" 'srgb(0,0,0)' 400x10+0+0)" -ge 50 ]; then
+    echo night
+  else
+    echo unclear
+  fi
+}
+
+# Each output has a view of its own shape: the same vertical field of view,
+# so the picture on the 720x320 output is the one on the 600x480 output at
+# 2/3 of its size, with more at the sides. Compared small, as the swing
+# moves on between the two outputs' frames; a view of the other's shape
+# stretches the picture sideways by 1.8 and differs more than 6 times as much.
+same_view() {
+  as_user grim - >"$work/layout.png"
+  convert "$work/layout.png" -crop 600x480+0+0 +repage -resize 40x32! "$work/narrow.png"
+  convert "$work/layout.png" -crop 400x320+760+0 +repage -resize 40x32! "$work/wide.png"
+  difference=$(compare -metric RMSE "$work/narrow.png" "$work/wide.png" null: 2>&1 |
+    sed 's/.*(\(.*\))/\1/')
+  ! greater "$difference" 0.04
+}
+
+settings 1 2
+start_saver "two outputs"
+same_view || fail "the outputs do not show the same view at their own shapes (difference $difference)"
+key x
+expect_closed "a key"
+
+# A held Enter switches the look once: nothing repeats it while it is down.
+start_saver "held Enter"
+first=$(look HEADLESS-1)
+key -P Return -s 2000 -p Return &
+holder=$!
+# shellcheck disable=SC2317 # called through eventually
+switched() { [ "$(look HEADLESS-1)" != "$first" ]; }
+eventually 2 switched || fail "a held Enter did not switch the look from $first"
+held=""
+for _ in 1 2 3 4; do
+  held="$held $(look HEADLESS-1)"
+done
+wait "$holder"
+# shellcheck disable=SC2086 # one look a word
+clear=$(printf '%s\n' $held | grep -v unclear | sort -u | tr -d '\n')
+case "$first:$clear" in
+  day:night | night:day) ;;
+  *) fail "a held Enter: $first, then while held$held" ;;
+esac
+key -k Return
+# shellcheck disable=SC2317 # called through eventually
+back() { [ "$(look HEADLESS-1)" = "$first" ]; }
+eventually 2 back || fail "a second Enter did not switch the look back to $first"
+expect_running "Enter"
+key Escape
+expect_closed "Escape"
+
+# Mouse control off: the first report places the pointer, a jitter of 3
+# pixels keeps the saver, a move of 12 ends it.
+settings 0 2
+pointer to 320 240
+start_saver "Rotate 0"
+pointer move 1 0
+pointer move 3 0
+expect_running "a 3-pixel move"
+pointer move 0 12
+expect_closed "a 12-pixel move"
+
+# Mouse control on: a right-drag up and left zooms out until the camera looks
+# past the floor's near edge, so the sky fills the bottom rows; the saver stays.
+bottom_sky() {
+  shot HEADLESS-1 "$work/bottom.png"
+  if [ "$(look HEADLESS-1)" = day ]; then sky='srgb(236,236,236)'; else sky='srgb(0,0,0)'; fi
+  percent_of "$work/bottom.png" "$sky" 600x8+0+472
+}
+settings 1 2
+pointer to 590 470
+start_saver "Rotate 1"
+before=$(bottom_sky)
+pointer press right
+for _ in 1 2 3 4 5 6 7; do pointer move -90 -68; done
+pointer release right
+# shellcheck disable=SC2317 # called through eventually
+zoomed_out() { [ "$(bottom_sky)" -ge 90 ]; }
+eventually 3 zoomed_out || fail "a right-drag does not zoom out: sky in the bottom rows $before%, then $(bottom_sky)%"
+expect_running "a drag"
+pointer press middle
+expect_closed "a middle click"
+pointer release middle
+
+# An output added while the saver runs is covered within a second.
+start_saver "a new output"
+swaymsg create_output >/dev/null
+set_output HEADLESS-3 400x300+1320+0
+eventually 1 shows_scene HEADLESS-3 || fail "the new output HEADLESS-3 is not covered within a second"
+key x
+expect_closed "a key with three outputs"
+swaymsg output HEADLESS-3 unplug >/dev/null
+
+# The desktop's idle timer starts it, and a key ends it.
+# shellcheck disable=SC2086 # the prefix is meant to split into words
+start $drop_root swayidle -w timeout 1 "$user_vorn /s" 2>"$work/swayidle.log"
+idle=$started
+# shellcheck disable=SC2317 # called through eventually
+saver_pid() { saver=$(pgrep -n -f "^$user_vorn /s"); [ -n "$saver" ]; }
+if eventually 5 saver_pid; then
+  eventually 10 shows_scene HEADLESS-1 || fail "swayidle: no scene within 10 s"
+  key x
+  # shellcheck disable=SC2317 # called through eventually
+  gone() { ! kill -0 "$saver" 2>/dev/null; }
+  eventually 5 gone || fail "swayidle: a key did not end the saver"
+else
+  fail "swayidle did not start the saver after an idle second"
+fi
+kill "$idle"
+# It may have started the saver again after the next idle second.
+for again in $(pgrep -f "^$user_vorn /s"); do kill "$again"; done
+
+# The compositor killed under it: vorn ends within a second, quietly.
+start_saver "killed compositor"
+kill -9 "$sway"
+if ! ended_within 1 "$saver"; then
+  fail "vorn still runs a second after its compositor was killed"
+elif [ "$status" -ne 0 ]; then
+  fail "vorn ended with code $status when its compositor was killed"
+fi
+[ "$(wc -l <"$work/vorn.err")" -le 1 ] || fail "vorn said more than one line: $(cat "$work/vorn.err")"
+
+finish
