@@ -12,7 +12,7 @@ deps:
 	scripts/install-deps build dialog
 
 deps-test:
-	scripts/install-deps build dialog test x11
+	scripts/install-deps build dialog test x11 wayland
 
 deps-windows:
 	scripts/install-deps build windows
