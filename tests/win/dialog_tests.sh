@@ -86,12 +86,26 @@ TestDialogWithoutSettings() {
   Check "the settings key is still missing" KeyMissing
 }
 
+# "centred" when the dialog's middle is within a pixel of the screen's, else how far off.
+DialogPlacement() {
+  id=$(WaitForWindow 'ORVALINDE screen saver collection')
+  [ -n "$id" ] || { echo "no dialog"; return; }
+  xwininfo -id "$id" | awk -v width="$(ScreenWidth)" -v height="$(ScreenHeight)" '
+    /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /Width:/ { w = $NF } /Height:/ { h = $NF }
+    END {
+      dx = x + w / 2 - width / 2; dy = y + h / 2 - height / 2
+      if (dx * dx > 1 || dy * dy > 1) print "off centre by " dx ", " dy; else print "centred"
+    }'
+}
+
 TestDialogWithBadOwner() {
-  Group "/c 12345, a handle that names no window: the dialog shows unowned"
+  Group "/c 12345, a handle that names no window: the dialog shows unowned, centred"
   SetSetting Rotate 1
   SetSetting Detail 2
   StartSaver /c 12345
   Check "the dialog shows" Equals "$(Probe "$cancelButton" | cut -d' ' -f1)" "$cancelButton"
+  Check "in the middle of the screen" Equals "$(DialogPlacement)" centred
   Click "$cancelButton"
   WaitForSaver 10
   Check "Cancel ends the run with exit code 0" Equals "$saverExit" 0
