@@ -88,23 +88,46 @@ QueuedForRestart() {
 
 # True when FILE was named and is not in the system folder.
 GoneFromSystemFolder() {
-  [ -n "$1" ] && [ ! -e "$WINEPREFIX/drive_c/windows/system32/$1" ]
+  [ -n "$1" ] && [ ! -e "$systemFolder/$1" ]
+}
+
+# SystemFolderTakesNames yes|no: whether files in it may be made or renamed;
+# chmod does not stop root.
+SystemFolderTakesNames() {
+  if [ "$(id -u)" -ne 0 ]; then
+    if [ "$1" = yes ]; then chmod u+w "$systemFolder"; else chmod a-w "$systemFolder"; fi
+  elif [ "$1" = yes ]; then
+    chattr -i "$systemFolder"
+  else
+    chattr +i "$systemFolder"
+  fi
 }
 
 TestSetupReplacesRunningSaver() {
-  Group "setup /S over a running saver installs the new file and queues the old one"
+  Group "setup /S over a running saver: fails while it cannot move it aside, then replaces it"
+  systemFolder="$WINEPREFIX/drive_c/windows/system32"
   RunSetup /S
   # An older build: any other bytes will do, and an appended one still runs.
-  printf x >>"$WINEPREFIX/drive_c/windows/system32/vorn.scr"
+  printf x >>"$systemFolder/vorn.scr"
+  cp "$systemFolder/vorn.scr" "$scratch/old.scr"
   saved=$scr
   scr=$installedScr
   StartFullScreen
   scr=$saved
   Check "the older saver runs" CoversScreen "$window"
-  Check "the setup program ends with exit code 0" RunSetup /S
-  Check "vorn.scr is the new build" cmp -s "$scr" "$WINEPREFIX/drive_c/windows/system32/vorn.scr"
+
+  SystemFolderTakesNames no
+  RunSetup /S
+  setupExit=$?
+  SystemFolderTakesNames yes
+  Check "with no way to move it aside, the setup program fails" Equals "$setupExit" 2
+  Check "and leaves the old file whole" cmp -s "$scratch/old.scr" \
+    "$systemFolder/vorn.scr"
+
+  Check "otherwise the setup program ends with exit code 0" RunSetup /S
+  Check "vorn.scr is the new build" cmp -s "$scr" "$systemFolder/vorn.scr"
   # The setup moves the old copy aside under a temporary name of its own.
-  aside=$(cd "$WINEPREFIX/drive_c/windows/system32" && ls ns*.tmp 2>/dev/null)
+  aside=$(cd "$systemFolder" && ls ns*.tmp 2>/dev/null)
   Check "the old copy is moved aside" test -n "$aside"
   Check "and queued for deletion at the next restart" QueuedForRestart "${aside:-none}"
   xdotool key x
