@@ -10,7 +10,8 @@
 ; and OUTFILE.
 ;
 ; Switches: /S installs or uninstalls silently. A silent installation leaves
-; the current screen saver alone unless /CURRENT is given too.
+; the current screen saver alone unless /CURRENT is given too. The setup ends
+; with exit code 2 when it cannot put the new vorn.scr in place.
 
 Target amd64-unicode
 SetCompressor /SOLID lzma
