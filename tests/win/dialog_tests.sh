@@ -86,17 +86,25 @@ TestDialogWithoutSettings() {
   Check "the settings key is still missing" KeyMissing
 }
 
+# Sets x, y, width and height to the dialog's place on the screen; fails
+# when it does not show.
+FindDialog() {
+  id=$(WaitForWindow 'ORVALINDE screen saver collection')
+  [ -n "$id" ] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$id" | tr '[:upper:]' '[:lower:]')"
+}
+
 # "centred" when the dialog's middle is within a pixel of the screen's, else how far off.
 DialogPlacement() {
-  id=$(WaitForWindow 'ORVALINDE screen saver collection')
-  [ -n "$id" ] || { echo "no dialog"; return; }
-  xwininfo -id "$id" | awk -v width="$(ScreenWidth)" -v height="$(ScreenHeight)" '
-    /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
-    /Width:/ { w = $NF } /Height:/ { h = $NF }
-    END {
-      dx = x + w / 2 - width / 2; dy = y + h / 2 - height / 2
-      if (dx * dx > 1 || dy * dy > 1) print "off centre by " dx ", " dy; else print "centred"
-    }'
+  FindDialog || { echo "no dialog"; return; }
+  # Twice the offsets, so that they stay whole numbers.
+  dx=$((2 * x + width - $(ScreenWidth)))
+  dy=$((2 * y + height - $(ScreenHeight)))
+  if [ "$((dx * dx + dy * dy))" -le 8 ]; then
+    echo centred
+  else
+    echo "off centre by $((dx / 2)), $((dy / 2))"
+  fi
 }
 
 TestDialogWithBadOwner() {
@@ -118,4 +126,23 @@ TestDialogTextsFit() {
   echo "$report" | grep -E '^(CUT|face)' | sed 's/^/        /'
   Check "none of the 14 texts is cut off" Equals \
     "$(echo "$report" | grep -c '^CUT') cut, $(echo "$report" | grep -c '^fits') fit" "0 cut, 14 fit"
+}
+
+TestDialogUnderOwnerKeepsItsPlace() {
+  Group "/c with a window's handle: the dialog's client area starts at its owner's"
+  SetSetting Rotate 1
+  SetSetting Detail 2
+  rm -f "$scratch/host.out"
+  wine "$helpers/owner_window.exe" >"$scratch/host.out" 2>/dev/null &
+  ownerPid=$!
+  # "owner HWND X Y"
+  owner=$(HostSays owner)
+  StartSaver /c "$(echo "$owner" | cut -d' ' -f2)"
+  Check "the dialog shows there" Equals "$(HostSays 'owned\|nothing')" \
+    "owned $(echo "$owner" | cut -d' ' -f3-)"
+  Click "$cancelButton"
+  WaitForSaver 10
+  Check "Cancel ends the run with exit code 0" Equals "$saverExit" 0
+  kill "$ownerPid"
+  wait "$ownerPid" 2>/dev/null
 }
