@@ -29,8 +29,8 @@
 #include "scene/random.h"
 #include "scene/scene_state.h"
 #include "scene/shapes.h"
+#include "shell/linux/linux_platform.h"
 #include "shell/x11/glx_surface.h"
-#include "shell/x11/linux_platform.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;

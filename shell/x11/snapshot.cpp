@@ -12,9 +12,9 @@
 #include "scene/random.h"
 #include "scene/scene_state.h"
 #include "scene/sky.h"
+#include "shell/linux/linux_platform.h"
+#include "shell/linux/replace_file.h"
 #include "shell/x11/glx_surface.h"
-#include "shell/x11/linux_platform.h"
-#include "shell/x11/replace_file.h"
 
 namespace {
 constexpr std::uint32_t kFrameMilliseconds = 16;
