@@ -1,6 +1,7 @@
-# The configuration dialog (/c): what it shows from the registry, and what OK
-# and Cancel store. Clicks are real pointer clicks where dialog_probe says the
-# controls are. Sourced by tests/win/run.
+# The configuration dialog (/c): what it shows from the registry, what OK
+# and Cancel store, and where it opens with and without an owner. Clicks are
+# real pointer clicks where dialog_probe says the controls are. Sourced by
+# tests/win/run.
 
 okButton=1
 cancelButton=2
@@ -135,7 +136,7 @@ TestDialogUnderOwnerKeepsItsPlace() {
   rm -f "$scratch/host.out"
   wine "$helpers/owner_window.exe" >"$scratch/host.out" 2>/dev/null &
   ownerPid=$!
-  # "owner HWND X Y"
+  # "owner HWND X Y", waited for by HostSays of preview_tests.sh.
   owner=$(HostSays owner)
   StartSaver /c "$(echo "$owner" | cut -d' ' -f2)"
   Check "the dialog shows there" Equals "$(HostSays 'owned\|nothing')" \
