@@ -31,11 +31,12 @@ RunSetup() {
 # for the saver file and the uninstall entry to be gone.
 RunUninstaller() {
   wine "$uninstaller" /S >/dev/null 2>&1
-  tenths=300
-  while { InstalledFileExists || ! UninstallEntryMissing; } && [ "$tenths" -gt 0 ]; do
-    sleep 0.1
-    tenths=$((tenths - 1))
-  done
+  eventually 30 Uninstalled
+}
+
+# shellcheck disable=SC2317 # called through eventually
+Uninstalled() {
+  ! InstalledFileExists && UninstallEntryMissing
 }
 
 TestSetupInstallsAndUninstalls() {
