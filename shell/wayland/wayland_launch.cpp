@@ -5,7 +5,6 @@
 
 #include "scene/platform.h"
 #include "scene/scene_state.h"
-#include "scene/shapes.h"
 #include "shell/linux/linux_platform.h"
 #include "shell/linux/saver_settings.h"
 #include "shell/linux/stop_signals.h"
@@ -28,8 +27,6 @@ std::optional<int> RunOnWayland(const LaunchOptions& launch) {
   if (!client) return std::nullopt;
   TraceStartupStep("display");
   if (!client->BindGlobals()) return kNoDisplay;
-  InitShapes();
-  TraceStartupStep("shapes");
   InstallStopSignals();
   LinuxPlatform platform;
   InstallScenePlatform(platform);

@@ -11,7 +11,6 @@
 #include "scene/platform.h"
 #include "scene/random.h"
 #include "scene/scene_state.h"
-#include "scene/shapes.h"
 #include "shell/launch_options.h"
 #include "shell/linux/linux_platform.h"
 #include "shell/linux/saver_settings.h"
@@ -51,7 +50,6 @@ int Snapshot(int argc, char** argv) {
   }
   Display* display = OpenDisplay();
   if (display == nullptr) return kNoDisplay;
-  InitShapes();
   const int status = RunSnapshot(display, options);
   XCloseDisplay(display);
   return status;
@@ -72,8 +70,6 @@ int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions
   Display* display = OpenDisplay();
   if (display == nullptr) return kNoDisplay;
   TraceStartupStep("display");
-  InitShapes();
-  TraceStartupStep("shapes");
   InstallXErrorHandlers();
   InstallStopSignals();
   LinuxPlatform platform;
