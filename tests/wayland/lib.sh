@@ -29,7 +29,7 @@ export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
 chown "$user" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY SWAYSOCK; export DISPLAY=:77 # DEV
+unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
 
 as_user() {
   $drop_root "$@"
