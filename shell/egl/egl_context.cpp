@@ -3,10 +3,21 @@
 namespace {
 bool ChooseConfig(EGLDisplay display, EGLenum platform, EGLConfig& config) {
   const EGLint surfaceType = platform == EGL_PLATFORM_WAYLAND_KHR ? EGL_WINDOW_BIT : 0;
-  const EGLint attributes[] = {EGL_SURFACE_TYPE, surfaceType, EGL_RED_SIZE,     8,
-                               EGL_GREEN_SIZE,   8,           EGL_BLUE_SIZE,    8,
-                               EGL_DEPTH_SIZE,   24,          EGL_STENCIL_SIZE, 8,
-                               EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT, EGL_NONE};
+  const EGLint attributes[] = {EGL_SURFACE_TYPE,
+                               surfaceType,
+                               EGL_RED_SIZE,
+                               8,
+                               EGL_GREEN_SIZE,
+                               8,
+                               EGL_BLUE_SIZE,
+                               8,
+                               EGL_DEPTH_SIZE,
+                               24,
+                               EGL_STENCIL_SIZE,
+                               8,
+                               EGL_RENDERABLE_TYPE,
+                               EGL_OPENGL_BIT,
+                               EGL_NONE};
   EGLint count = 0;
   return eglChooseConfig(display, attributes, &config, 1, &count) == EGL_TRUE && count > 0;
 }
@@ -22,7 +33,8 @@ std::unique_ptr<EglContext> EglContext::Create(EGLenum platform, void* nativeDis
     error = "cannot initialise EGL";
     return nullptr;
   }
-  if (eglBindAPI(EGL_OPENGL_API) != EGL_TRUE || !ChooseConfig(egl->display_, platform, egl->config_)) {
+  if (eglBindAPI(EGL_OPENGL_API) != EGL_TRUE ||
+      !ChooseConfig(egl->display_, platform, egl->config_)) {
     error = "no EGL configuration with desktop OpenGL, a depth and a stencil buffer";
     return nullptr;
   }

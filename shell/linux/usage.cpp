@@ -22,4 +22,6 @@ const char kUsageText[] =
     "  --version             show the version\n"
     "Snapshot options: --size WxH, --seed N, --ms MS, --clock HH:MM:SS,\n"
     "  --detail LEVEL, --look day|night, --frames N.\n"
+    "On Wayland (WAYLAND_DISPLAY set), /s covers every output and --window opens\n"
+    "  a Wayland window; the other forms draw on X windows.\n"
     "Settings: $XDG_CONFIG_HOME/vorn/vorn.conf. More in vorn(6).\n";

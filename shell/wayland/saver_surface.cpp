@@ -22,17 +22,17 @@ const zwlr_layer_surface_v1_listener SaverSurface::kLayerListener = {
     },
     [](void* data, zwlr_layer_surface_v1*) { static_cast<SaverSurface*>(data)->closed_ = true; }};
 
-const xdg_surface_listener SaverSurface::kXdgSurfaceListener = {
-    [](void* data, xdg_surface* surface, std::uint32_t serial) {
-      xdg_surface_ack_configure(surface, serial);
-      auto& self = *static_cast<SaverSurface*>(data);
-      // Zero leaves the size to us; a window keeps the size it has.
-      const bool chosen = self.pendingWidth_ > 0 && self.pendingHeight_ > 0;
-      const int width = chosen ? self.pendingWidth_ : (self.width_ > 0 ? self.width_ : kWindowWidth);
-      const int height =
-          chosen ? self.pendingHeight_ : (self.height_ > 0 ? self.height_ : kWindowHeight);
-      self.OnConfigure(width, height);
-    }};
+const xdg_surface_listener SaverSurface::kXdgSurfaceListener = {[](void* data, xdg_surface* surface,
+                                                                   std::uint32_t serial) {
+  xdg_surface_ack_configure(surface, serial);
+  auto& self = *static_cast<SaverSurface*>(data);
+  // Zero leaves the size to us; a window keeps the size it has.
+  const bool chosen = self.pendingWidth_ > 0 && self.pendingHeight_ > 0;
+  const int width = chosen ? self.pendingWidth_ : (self.width_ > 0 ? self.width_ : kWindowWidth);
+  const int height =
+      chosen ? self.pendingHeight_ : (self.height_ > 0 ? self.height_ : kWindowHeight);
+  self.OnConfigure(width, height);
+}};
 
 const xdg_toplevel_listener SaverSurface::kToplevelListener = {
     [](void* data, xdg_toplevel*, std::int32_t width, std::int32_t height, wl_array*) {
@@ -66,8 +66,8 @@ SaverSurface::SaverSurface(const WaylandClient& client, EglContext& egl, Surface
 }
 
 void SaverSurface::MakeLayerSurface(const WaylandClient& client, wl_output* output) {
-  layerSurface_ = zwlr_layer_shell_v1_get_layer_surface(
-      client.layerShell(), surface_, output, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, "vorn");
+  layerSurface_ = zwlr_layer_shell_v1_get_layer_surface(client.layerShell(), surface_, output,
+                                                        ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, "vorn");
   zwlr_layer_surface_v1_set_anchor(layerSurface_, kAllEdges);
   zwlr_layer_surface_v1_set_exclusive_zone(layerSurface_, kIgnoreExclusiveZones);
   zwlr_layer_surface_v1_set_keyboard_interactivity(

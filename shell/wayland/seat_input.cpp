@@ -31,9 +31,8 @@ const wl_keyboard_listener kKeyboardListener = {
     [](void* data, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t key,
        std::uint32_t state) { Of(data).OnKey(key, state); },
     [](void* data, wl_keyboard*, std::uint32_t, std::uint32_t depressed, std::uint32_t latched,
-       std::uint32_t locked, std::uint32_t group) {
-      Of(data).OnModifiers(depressed, latched, locked, group);
-    },
+       std::uint32_t locked,
+       std::uint32_t group) { Of(data).OnModifiers(depressed, latched, locked, group); },
     // The compositor's repeat rate is of no use: a held key never repeats here.
     [](void*, wl_keyboard*, std::int32_t, std::int32_t) {}};
 

@@ -17,8 +17,7 @@ constexpr std::uint32_t kOutputVersion = 3;  // the first with a release request
 template <typename Proxy>
 Proxy* Bind(wl_registry* registry, std::uint32_t id, const wl_interface& interface,
             std::uint32_t offered, std::uint32_t wanted) {
-  return static_cast<Proxy*>(
-      wl_registry_bind(registry, id, &interface, std::min(offered, wanted)));
+  return static_cast<Proxy*>(wl_registry_bind(registry, id, &interface, std::min(offered, wanted)));
 }
 
 void OnPing(void*, xdg_wm_base* wmBase, std::uint32_t serial) { xdg_wm_base_pong(wmBase, serial); }
@@ -83,13 +82,14 @@ void WaylandClient::OnGlobalEvent(void* data, wl_registry* registry, std::uint32
     return std::strcmp(interface, known.name) == 0;
   };
   if (is(wl_compositor_interface)) {
-    client.compositor_ = Bind<wl_compositor>(registry, id, wl_compositor_interface, version,
-                                             kCompositorVersion);
+    client.compositor_ =
+        Bind<wl_compositor>(registry, id, wl_compositor_interface, version, kCompositorVersion);
   } else if (is(zwlr_layer_shell_v1_interface)) {
     client.layerShell_ = Bind<zwlr_layer_shell_v1>(registry, id, zwlr_layer_shell_v1_interface,
                                                    version, kLayerShellVersion);
   } else if (is(xdg_wm_base_interface)) {
-    client.wmBase_ = Bind<xdg_wm_base>(registry, id, xdg_wm_base_interface, version, kWmBaseVersion);
+    client.wmBase_ =
+        Bind<xdg_wm_base>(registry, id, xdg_wm_base_interface, version, kWmBaseVersion);
     xdg_wm_base_add_listener(client.wmBase_, &kWmBaseListener, nullptr);
   } else if (is(wl_seat_interface) && client.seat_ == nullptr) {
     // The first seat is the one the user sits at; more are rare and left alone.

@@ -15,9 +15,8 @@ namespace {
 constexpr int kNoDisplay = 1;
 
 bool ForWayland(const LaunchOptions& launch) {
-  return launch.kind == LaunchKind::kWindow ||
-         (launch.kind == LaunchKind::kSaverSwitches &&
-          launch.start.saverMode == SaverMode::kFullScreen);
+  return launch.kind == LaunchKind::kWindow || (launch.kind == LaunchKind::kSaverSwitches &&
+                                                launch.start.saverMode == SaverMode::kFullScreen);
 }
 }  // namespace
 

@@ -66,8 +66,8 @@ void DispatchEvents(wl_display* display, const sigset_t& waitMask, int timeoutMi
 
 class WaylandSaver {
  public:
-  WaylandSaver(WaylandClient& client, EglContext& egl, ScreenSaver& saver,
-               WaylandActions& actions, SurfaceRole role, const WaylandPacing& pacing)
+  WaylandSaver(WaylandClient& client, EglContext& egl, ScreenSaver& saver, WaylandActions& actions,
+               SurfaceRole role, const WaylandPacing& pacing)
       : client_(client),
         egl_(egl),
         saver_(saver),
@@ -174,7 +174,8 @@ int WaylandSaver::Run() {
                           [this](std::uint32_t id) {
                             const auto gone = surfaces_.find(id);
                             if (gone == surfaces_.end()) return;
-                            moments_.Forget(reinterpret_cast<std::uintptr_t>(gone->second.surface.get()));
+                            moments_.Forget(
+                                reinterpret_cast<std::uintptr_t>(gone->second.surface.get()));
                             surfaces_.erase(gone);
                           }});
   }

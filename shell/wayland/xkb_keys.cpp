@@ -21,9 +21,9 @@ void XkbKeys::LoadKeymap(int fd, std::uint32_t size) {
   close(fd);
   if (text == MAP_FAILED || context_ == nullptr) return;
   // The text ends with a NUL within size.
-  xkb_keymap* keymap = xkb_keymap_new_from_string(context_, static_cast<const char*>(text),
-                                                  XKB_KEYMAP_FORMAT_TEXT_V1,
-                                                  XKB_KEYMAP_COMPILE_NO_FLAGS);
+  xkb_keymap* keymap =
+      xkb_keymap_new_from_string(context_, static_cast<const char*>(text),
+                                 XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
   munmap(text, size);
   if (keymap == nullptr) return;
   xkb_state_unref(state_);
@@ -32,8 +32,8 @@ void XkbKeys::LoadKeymap(int fd, std::uint32_t size) {
   state_ = xkb_state_new(keymap_);
 }
 
-void XkbKeys::UpdateModifiers(std::uint32_t depressed, std::uint32_t latched,
-                              std::uint32_t locked, std::uint32_t group) {
+void XkbKeys::UpdateModifiers(std::uint32_t depressed, std::uint32_t latched, std::uint32_t locked,
+                              std::uint32_t group) {
   if (state_ != nullptr) xkb_state_update_mask(state_, depressed, latched, locked, 0, 0, group);
 }
 

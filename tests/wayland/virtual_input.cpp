@@ -64,10 +64,14 @@ bool SendKeymap(zwp_virtual_keyboard_v1* keyboard) {
 }
 
 bool ButtonCode(const std::string& name, std::uint32_t& code) {
-  if (name == "left") code = BTN_LEFT;
-  else if (name == "right") code = BTN_RIGHT;
-  else if (name == "middle") code = BTN_MIDDLE;
-  else return false;
+  if (name == "left")
+    code = BTN_LEFT;
+  else if (name == "right")
+    code = BTN_RIGHT;
+  else if (name == "middle")
+    code = BTN_MIDDLE;
+  else
+    return false;
   return true;
 }
 }  // namespace
@@ -122,9 +126,9 @@ int main(int argc, char** argv) {
         std::cerr << "virtual_input: no button " << name << std::endl;
         continue;
       }
-      zwlr_virtual_pointer_v1_button(pointer, time, code,
-                                     command == "press" ? WL_POINTER_BUTTON_STATE_PRESSED
-                                                        : WL_POINTER_BUTTON_STATE_RELEASED);
+      zwlr_virtual_pointer_v1_button(
+          pointer, time, code,
+          command == "press" ? WL_POINTER_BUTTON_STATE_PRESSED : WL_POINTER_BUTTON_STATE_RELEASED);
     } else {
       std::cerr << "virtual_input: no command " << command << std::endl;
       continue;
