@@ -22,6 +22,7 @@ user=$(id -un)
 chmod 755 "$work"
 # Copies that the user can reach: a build under /root (mode 700) is not.
 cp "$vorn" "$helper" "$work/"
+# shellcheck disable=SC2034 # used by the scripts that source this
 user_vorn="$work/$(basename "$vorn")"
 user_helper="$work/$(basename "$helper")"
 
@@ -52,6 +53,7 @@ start_sway() {
   # shellcheck disable=SC2086 # the prefix is meant to split into words
   start env WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
     $drop_root sway -c "$work/sway.conf" 2>"$work/sway.log"
+  # shellcheck disable=SC2034 # used by the scripts that source this
   sway=$started
   if ! eventually 10 sway_listens; then
     fail "sway did not start"
@@ -87,9 +89,9 @@ start_pointer() {
 }
 
 pointer() {
-  done_before=$(grep -c done "$work/pointer-out")
+  done_before=$(grep -c '^done$' "$work/pointer-out")
   echo "$*" >&7
   # shellcheck disable=SC2317 # called through eventually
-  acknowledged() { [ "$(grep -c done "$work/pointer-out")" -gt "$done_before" ]; }
+  acknowledged() { [ "$(grep -c '^done$' "$work/pointer-out")" -gt "$done_before" ]; }
   eventually 5 acknowledged || fail "the pointer did not take: $*"
 }
