@@ -16,6 +16,7 @@
 #include "shell/linux/no_system_settings.h"
 #include "shell/linux/settings_dialog_program.h"
 #include "shell/linux/settings_file.h"
+#include "shell/linux/snapshot.h"
 #include "shell/linux/stop_signals.h"
 #include "shell/linux/usage.h"
 #include "shell/screen_saver.h"
@@ -24,7 +25,6 @@
 #include "shell/x11/hosted.h"
 #include "shell/x11/render_loop.h"
 #include "shell/x11/saver_window.h"
-#include "shell/x11/snapshot.h"
 #include "shell/x11/window_actions.h"
 #include "shell/x11/x_errors.h"
 
@@ -48,11 +48,7 @@ int Snapshot(int argc, char** argv) {
     std::fprintf(stderr, "vorn: %s\n", error.c_str());
     return kUsageError;
   }
-  Display* display = OpenDisplay();
-  if (display == nullptr) return kNoDisplay;
-  const int status = RunSnapshot(display, options);
-  XCloseDisplay(display);
-  return status;
+  return RunSnapshot(options);
 }
 
 // XScreenSaver names its window in the environment; without it, -root means the root window.

@@ -1,10 +1,9 @@
-#include "shell/x11/snapshot.h"
+#include "shell/linux/snapshot.h"
 
 #include <GL/gl.h>
 #include <stb/stb_image_write.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -12,9 +11,10 @@
 #include "scene/random.h"
 #include "scene/scene_state.h"
 #include "scene/sky.h"
+#include "shell/egl/egl_context.h"
+#include "shell/egl/offscreen_target.h"
 #include "shell/linux/linux_platform.h"
 #include "shell/linux/replace_file.h"
-#include "shell/x11/glx_surface.h"
 
 namespace {
 constexpr std::uint32_t kFrameMilliseconds = 16;
@@ -65,22 +65,21 @@ bool WritePng(const SnapshotOptions& options, std::string& reason) {
   }
   return ReplaceFile(options.path, png.data(), png.size(), reason);
 }
-
-// Xlib ends the process when this returns, so it ends it itself, with one line
-// instead of Xlib's own, and before a picture of a dead display is written.
-int OnDisplayLost(Display*) {
-  std::fputs("vorn: lost the connection to the X display; no picture written\n", stderr);
-  std::_Exit(1);
-}
-
-// Once the picture is written, a display that goes away has nothing left to spoil.
-int OnDisplayLostAfterWriting(Display*) { std::_Exit(0); }
 }  // namespace
 
-int RunSnapshot(Display* display, const SnapshotOptions& options) {
-  XSetIOErrorHandler(OnDisplayLost);
-  auto surface = GlxSurface::ForPbuffer(display, options.width, options.height);
-  if (!surface) return 1;
+int RunSnapshot(const SnapshotOptions& options) {
+  std::string error;
+  auto context = EglContext::Create(EGL_PLATFORM_SURFACELESS_MESA, nullptr, error);
+  if (!context) {
+    std::fprintf(stderr, "vorn: %s\n", error.c_str());
+    return 1;
+  }
+  auto target = OffscreenTarget::Create(*context, OffscreenTarget::BestKind(*context),
+                                        options.width, options.height, error);
+  if (!target) {
+    std::fprintf(stderr, "vorn: %s\n", error.c_str());
+    return 1;
+  }
   SnapshotPlatform platform(options);
   InstallScenePlatform(platform);
   SeedRandom(options.seed ? *options.seed : StartupSeed());
@@ -95,8 +94,6 @@ int RunSnapshot(Display* display, const SnapshotOptions& options) {
   for (int frame = 0; frame < options.frames; ++frame) {
     if (frame > 0) platform.NextFrame();
     DrawFrame();
-    // A server that has gone shows only when the connection is used.
-    XSync(display, False);
   }
   glFinish();
   std::string reason;
@@ -104,6 +101,5 @@ int RunSnapshot(Display* display, const SnapshotOptions& options) {
     std::fprintf(stderr, "vorn: cannot write %s: %s\n", options.path.c_str(), reason.c_str());
     return 1;
   }
-  XSetIOErrorHandler(OnDisplayLostAfterWriting);
   return 0;
 }
