@@ -132,7 +132,10 @@ void SettingsFile::Close() {
     TextHolder contents;
     contents.text = g_key_file_to_data(keyFile_, &contents.size, nullptr);
     std::string reason;
-    if (!ReplaceFile(path_, contents.text, contents.size, reason)) writeError_ = reason;
+    // A dotfile manager's link may name a file that is not there yet.
+    if (!ReplaceFile(path_, contents.text, contents.size, reason, DanglingLink::kCreateTarget)) {
+      writeError_ = reason;
+    }
   }
   g_key_file_free(keyFile_);
   keyFile_ = nullptr;
