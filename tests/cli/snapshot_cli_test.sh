@@ -61,6 +61,23 @@ done
 [ "$(cat "$work/kept.png")" = old ] || fail "the old file was changed"
 [ "$(find "$work" -name "kept*" | wc -l)" -eq 1 ] || fail "a temporary file was left beside kept.png"
 
+# Too little memory for the pixels, or for encoding them, is a picture that
+# cannot be written. AddressSanitizer cannot start under such a limit.
+if ! ldd "$vorn" | grep -q libasan; then
+  for limit in 1000000 4000000; do
+    (
+      ulimit -v "$limit"
+      "$vorn" --snapshot "$work/huge.png" --size 16384x16384 --seed 1
+    ) 2>"$work/stderr"
+    status=$?
+    [ "$status" -eq 1 ] || fail "a snapshot in $limit KiB exited with $status, not 1"
+    if [ "$(wc -l <"$work/stderr")" -ne 1 ] || ! grep -q "^vorn: cannot " "$work/stderr"; then
+      fail "a snapshot in $limit KiB did not say so in one line: $(head -c 300 "$work/stderr")"
+    fi
+    [ -z "$(find "$work" -name 'huge*')" ] || fail "a snapshot in $limit KiB left a file"
+  done
+fi
+
 # The X server going away during a long snapshot ends it at once, with one line and no picture.
 mkfifo "$work/displayfd"
 Xvfb -displayfd 3 -nolisten tcp +extension GLX 3>"$work/displayfd" 2>/dev/null &
