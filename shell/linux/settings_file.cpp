@@ -119,8 +119,7 @@ bool SettingsFile::OpenForWriting() {
   const auto keepAll =
       static_cast<GKeyFileFlags>(G_KEY_FILE_KEEP_COMMENTS | G_KEY_FILE_KEEP_TRANSLATIONS);
   keyFile_ = g_key_file_new();
-  if (TooLarge(path_) ||
-      !g_key_file_load_from_file(keyFile_, path_.c_str(), keepAll, nullptr)) {
+  if (TooLarge(path_) || !g_key_file_load_from_file(keyFile_, path_.c_str(), keepAll, nullptr)) {
     g_key_file_free(keyFile_);
     keyFile_ = g_key_file_new();
   }

@@ -107,10 +107,8 @@ int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions
     default: {
       const bool preview = launch.start.saverMode == SaverMode::kPreview;
       fullSizeTextures = launch.start.fullSizeTextures;
-      // A number too large for an X window id names no window.
-      const Window parent = launch.start.parentHandle <= kLargestXWindowId
-                                ? static_cast<Window>(launch.start.parentHandle)
-                                : 0;
+      // The command line has made sure a preview's number is an X window id.
+      const auto parent = static_cast<Window>(launch.start.parentHandle);
       status = RunSaverWindow(
           display, saver, actions,
           preview ? SaverPlacement::kInsideParent : SaverPlacement::kCoverScreen, parent);
