@@ -34,6 +34,8 @@ said() { grep -q -- "$1" "$work/stderr" || ended; }
 stop_at() {
   pattern=$1 signal=$2
   shift 2
+  # Emptied here: the background command may open it after the first look.
+  : >"$work/stderr"
   VORN_STARTUP_TRACE=1 env --default-signal=INT,TERM "$vorn" "$@" 2>"$work/stderr" &
   pid=$!
   wait_until 10 said "$pattern" || fail "'$*' did not say '$pattern' in 10 s"
