@@ -18,12 +18,11 @@ constexpr const char* kRelativePath = "vorn/vorn.conf";
 constexpr int kFolderMode = 0700;  // settings are the user's own business
 // Two numbers fit in a few bytes: a file far larger than any hand-kept one
 // holds no settings, and reading it would cost time and memory for nothing.
-constexpr goffset kLargestFile = 64 * 1024;
 constexpr const char* kLargestFileText = "64 KiB";
 
 bool TooLarge(const std::string& path) {
   struct stat status {};
-  return g_stat(path.c_str(), &status) == 0 && status.st_size > kLargestFile;
+  return g_stat(path.c_str(), &status) == 0 && status.st_size > SettingsFile::kLargestFile;
 }
 
 // Frees a GError when it goes out of scope.
