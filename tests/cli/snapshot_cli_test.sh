@@ -66,6 +66,7 @@ done
 if ! ldd "$vorn" | grep -q libasan; then
   for limit in 1000000 4000000; do
     (
+      # shellcheck disable=SC3045 # dash, Debian's sh, has -v
       ulimit -v "$limit"
       "$vorn" --snapshot "$work/huge.png" --size 16384x16384 --seed 1
     ) 2>"$work/stderr"

@@ -22,7 +22,9 @@ wait_until() {
   done
 }
 
+# shellcheck disable=SC2317 # called through wait_until
 ended() { ! kill -0 "$pid" 2>/dev/null; }
+# shellcheck disable=SC2317
 said() { grep -q -- "$1" "$work/stderr" || ended; }
 
 # Starts vorn with the given arguments and its start-up trace on, waits for a
