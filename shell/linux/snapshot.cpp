@@ -3,9 +3,13 @@
 #include <GL/gl.h>
 #include <stb/stb_image_write.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "scene/frame.h"
 #include "scene/random.h"
@@ -15,6 +19,7 @@
 #include "shell/egl/offscreen_target.h"
 #include "shell/linux/linux_platform.h"
 #include "shell/linux/replace_file.h"
+#include "shell/linux/stop_signals.h"
 
 namespace {
 constexpr std::uint32_t kFrameMilliseconds = 16;
@@ -44,26 +49,73 @@ class SnapshotPlatform : public ScenePlatform {
   std::optional<TimeOfDay> clock_;
 };
 
+// The sizes come from the command line, so any buffer here may be more than
+// the memory at hand: that is reported as a picture not written, never thrown.
+struct FreeMemory {
+  void operator()(unsigned char* bytes) const { std::free(bytes); }
+};
+using Bytes = std::unique_ptr<unsigned char, FreeMemory>;
+
+// Mesa's read-back goes through a copy of what is read and does not survive
+// failing to allocate it, so a large picture is read a band of rows at a time.
+constexpr int kRowsPerRead = 256;
+// stb's encoder ends the program when a buffer of its own cannot grow, so the
+// most it may hold at once is made sure of first: a filtered copy of the
+// pixels and a compressed stream grown by doubling, about 3.4 times the pixels.
+constexpr std::size_t kEncoderBytesPerPixelByte = 4;
+
+struct EncodedPng {
+  Bytes bytes;
+  std::size_t size = 0;
+  bool outOfMemory = false;
+};
+
 void AppendBytes(void* context, void* data, int size) {
-  auto& bytes = *static_cast<std::vector<unsigned char>*>(context);
-  const auto* first = static_cast<const unsigned char*>(data);
-  bytes.insert(bytes.end(), first, first + size);
+  auto& png = *static_cast<EncodedPng*>(context);
+  void* grown = std::realloc(png.bytes.get(), png.size + static_cast<std::size_t>(size));
+  if (grown == nullptr) {
+    png.outOfMemory = true;
+    return;
+  }
+  png.bytes.release();
+  png.bytes.reset(static_cast<unsigned char*>(grown));
+  std::memcpy(png.bytes.get() + png.size, data, static_cast<std::size_t>(size));
+  png.size += static_cast<std::size_t>(size);
+}
+
+bool RoomToEncode(std::size_t pixelBytes) {
+  void* room = std::malloc(pixelBytes * kEncoderBytesPerPixelByte);
+  std::free(room);
+  return room != nullptr;
+}
+
+bool OutOfMemory(std::string& reason) {
+  reason = std::strerror(ENOMEM);
+  return false;
 }
 
 // The picture is encoded in memory first, so that the file is written whole or not at all.
 bool WritePng(const SnapshotOptions& options, std::string& reason) {
-  std::vector<unsigned char> pixels(static_cast<size_t>(options.width) * options.height * 3);
+  const std::size_t rowBytes = static_cast<std::size_t>(options.width) * 3;
+  const std::size_t pixelBytes = rowBytes * static_cast<std::size_t>(options.height);
+  const Bytes pixels(static_cast<unsigned char*>(std::malloc(pixelBytes)));
+  if (!pixels || !RoomToEncode(pixelBytes)) return OutOfMemory(reason);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, options.width, options.height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+  for (int row = 0; row < options.height; row += kRowsPerRead) {
+    glReadPixels(0, row, options.width, std::min(kRowsPerRead, options.height - row), GL_RGB,
+                 GL_UNSIGNED_BYTE, pixels.get() + rowBytes * static_cast<std::size_t>(row));
+  }
   // OpenGL's rows run bottom to top, a PNG's top to bottom.
   stbi_flip_vertically_on_write(1);
-  std::vector<unsigned char> png;
-  if (stbi_write_png_to_func(AppendBytes, &png, options.width, options.height, 3, pixels.data(),
-                             options.width * 3) == 0) {
+  EncodedPng png;
+  const int encoded = stbi_write_png_to_func(AppendBytes, &png, options.width, options.height, 3,
+                                             pixels.get(), static_cast<int>(rowBytes));
+  if (png.outOfMemory) return OutOfMemory(reason);
+  if (encoded == 0) {
     reason = "cannot encode the picture";
     return false;
   }
-  return ReplaceFile(options.path, png.data(), png.size(), reason);
+  return ReplaceFile(options.path, png.bytes.get(), png.size, reason);
 }
 }  // namespace
 
@@ -92,6 +144,10 @@ int RunSnapshot(const SnapshotOptions& options) {
     ApplySkyAndFog();
   }
   for (int frame = 0; frame < options.frames; ++frame) {
+    if (StopRequested()) {
+      std::fputs("vorn: stopped; no picture written\n", stderr);
+      return 1;
+    }
     if (frame > 0) platform.NextFrame();
     DrawFrame();
   }
