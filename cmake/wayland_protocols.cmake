@@ -7,14 +7,19 @@ enable_language(C)
 pkg_check_modules(WAYLAND_SCANNER REQUIRED wayland-scanner)
 pkg_get_variable(wayland_scanner wayland-scanner wayland_scanner)
 pkg_get_variable(wayland_protocols_dir wayland-protocols pkgdatadir)
-execute_process(
-  COMMAND ${PROJECT_SOURCE_DIR}/scripts/debian-source wlroots
-  OUTPUT_VARIABLE wlroots_source OUTPUT_STRIP_TRAILING_WHITESPACE
-  RESULT_VARIABLE wlroots_result)
-if(NOT wlroots_result EQUAL 0)
-  message(FATAL_ERROR "Cannot unpack Debian's wlroots source package for its protocol files")
+set(VORN_WLROOTS_SOURCE "$ENV{VORN_WLROOTS_SOURCE}" CACHE PATH
+    "Debian's wlroots source package, unpacked (found by scripts/debian-source when empty)")
+if(NOT EXISTS "${VORN_WLROOTS_SOURCE}/protocol/wlr-layer-shell-unstable-v1.xml")
+  execute_process(
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/debian-source wlroots
+    OUTPUT_VARIABLE wlroots_source OUTPUT_STRIP_TRAILING_WHITESPACE
+    RESULT_VARIABLE wlroots_status)
+  if(NOT wlroots_status EQUAL 0)
+    message(FATAL_ERROR "scripts/debian-source cannot unpack Debian's wlroots source package")
+  endif()
+  set_property(CACHE VORN_WLROOTS_SOURCE PROPERTY VALUE ${wlroots_source})
 endif()
-set(vorn_wlroots_protocols ${wlroots_source}/protocol)
+set(vorn_wlroots_protocols ${VORN_WLROOTS_SOURCE}/protocol)
 set(vorn_wayland_protocols ${wayland_protocols_dir})
 
 # A static library TARGET with the glue code of the protocol file XML and its

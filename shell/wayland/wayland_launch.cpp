@@ -7,7 +7,6 @@
 #include "scene/scene_state.h"
 #include "shell/linux/linux_platform.h"
 #include "shell/linux/saver_settings.h"
-#include "shell/linux/stop_signals.h"
 #include "shell/startup_trace.h"
 #include "shell/wayland/wayland_saver.h"
 
@@ -26,7 +25,6 @@ std::optional<int> RunOnWayland(const LaunchOptions& launch) {
   if (!client) return std::nullopt;
   TraceStartupStep("display");
   if (!client->BindGlobals()) return kNoDisplay;
-  InstallStopSignals();
   LinuxPlatform platform;
   InstallScenePlatform(platform);
 

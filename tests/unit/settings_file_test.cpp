@@ -134,7 +134,7 @@ TEST_F(SettingsFileTest, AWarningQuotesTheFileShortAndEscaped) {
     std::string quoted;  // what the warning shows of it
   };
   const Case cases[] = {
-      {std::string(100000, 'x') + "\n", "\u201c" + std::string(60, 'x') + "...\u201d"},
+      {std::string(60000, 'x') + "\n", "\u201c" + std::string(60, 'x') + "...\u201d"},
       {"ab\x1b]0;owned\x07\x1b[31mred\xc2\x9b\n",
        "\u201c"
        "ab\\e]0;owned\\a\\e[31mred\\xc2\\x9b\u201d"},
@@ -146,6 +146,27 @@ TEST_F(SettingsFileTest, AWarningQuotesTheFileShortAndEscaped) {
     EXPECT_EQ(LineCount(errors), 1);
     EXPECT_NE(errors.find(c.quoted), std::string::npos);
     EXPECT_LT(errors.size(), 300u);
+  }
+}
+
+TEST_F(SettingsFileTest, AFileLargerThan64KiBIsRefusedUnreadWithOneLine) {
+  const std::string settings = "[vorn]\nRotate=0\nDetail=0\n";
+  const std::size_t limit = 64 * 1024;
+  // A comment pads the file to the size, which alone decides.
+  for (const std::size_t size : {limit, limit + 1}) {
+    const std::string text = settings + "#" + std::string(size - settings.size() - 2, 'x') + "\n";
+    WriteAll(path, text);
+    const std::string errors = Load();
+    if (size == limit) {
+      EXPECT_EQ(errors, "");
+      EXPECT_EQ(saver.detail, 0);
+      continue;
+    }
+    EXPECT_EQ(LineCount(errors), 1) << errors;
+    EXPECT_NE(errors.find("64 KiB"), std::string::npos) << errors;
+    EXPECT_EQ(saver.mouseControl, 1);
+    EXPECT_EQ(saver.detail, 2);
+    EXPECT_EQ(ReadAll(path), text);
   }
 }
 
