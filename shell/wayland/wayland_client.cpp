@@ -23,15 +23,6 @@ Proxy* Bind(wl_registry* registry, std::uint32_t id, const wl_interface& interfa
 void OnPing(void*, xdg_wm_base* wmBase, std::uint32_t serial) { xdg_wm_base_pong(wmBase, serial); }
 const xdg_wm_base_listener kWmBaseListener = {OnPing};
 
-const wl_registry_listener kRegistryListener = {
-    [](void* data, wl_registry* registry, std::uint32_t id, const char* interface,
-       std::uint32_t version) {
-      WaylandClient::OnGlobalEvent(data, registry, id, interface, version);
-    },
-    [](void* data, wl_registry* registry, std::uint32_t id) {
-      WaylandClient::OnGlobalRemoveEvent(data, registry, id);
-    }};
-
 void ReleaseOutput(wl_output* output) {
   if (wl_output_get_version(output) >= WL_OUTPUT_RELEASE_SINCE_VERSION) {
     wl_output_release(output);
@@ -40,6 +31,8 @@ void ReleaseOutput(wl_output* output) {
   }
 }
 }  // namespace
+
+const wl_registry_listener WaylandClient::kRegistryListener = {OnGlobal, OnGlobalRemove};
 
 std::unique_ptr<WaylandClient> WaylandClient::Connect() {
   const char* name = std::getenv("WAYLAND_DISPLAY");
@@ -62,6 +55,8 @@ WaylandClient::~WaylandClient() {
 bool WaylandClient::BindGlobals() {
   registry_ = wl_display_get_registry(display_);
   wl_registry_add_listener(registry_, &kRegistryListener, this);
+  // The globals' own first events (the seat's capabilities) follow the round
+  // trip's end, so whoever listens to them has time to start listening.
   if (wl_display_roundtrip(display_) < 0) return false;
   if (compositor_ == nullptr || (layerShell_ == nullptr && wmBase_ == nullptr)) {
     std::fputs("vorn: the Wayland compositor offers neither layer-shell nor xdg-shell\n", stderr);
@@ -75,8 +70,8 @@ void WaylandClient::WatchOutputs(OutputWatcher watcher) {
   for (const KnownOutput& known : outputs_) watcher_.added(known.id, known.output);
 }
 
-void WaylandClient::OnGlobalEvent(void* data, wl_registry* registry, std::uint32_t id,
-                                  const char* interface, std::uint32_t version) {
+void WaylandClient::OnGlobal(void* data, wl_registry* registry, std::uint32_t id,
+                             const char* interface, std::uint32_t version) {
   auto& client = *static_cast<WaylandClient*>(data);
   const auto is = [interface](const wl_interface& known) {
     return std::strcmp(interface, known.name) == 0;
@@ -101,7 +96,7 @@ void WaylandClient::OnGlobalEvent(void* data, wl_registry* registry, std::uint32
   }
 }
 
-void WaylandClient::OnGlobalRemoveEvent(void* data, wl_registry*, std::uint32_t id) {
+void WaylandClient::OnGlobalRemove(void* data, wl_registry*, std::uint32_t id) {
   auto& client = *static_cast<WaylandClient*>(data);
   const auto known = std::find_if(client.outputs_.begin(), client.outputs_.end(),
                                   [id](const KnownOutput& output) { return output.id == id; });

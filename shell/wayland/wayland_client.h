@@ -41,17 +41,16 @@ class WaylandClient {
   xdg_wm_base* wmBase() const { return wmBase_; }                  // null without xdg-shell
   wl_seat* seat() const { return seat_; }                          // null without a seat
 
-  // The registry's events.
-  static void OnGlobalEvent(void* data, wl_registry* registry, std::uint32_t id,
-                            const char* interface, std::uint32_t version);
-  static void OnGlobalRemoveEvent(void* data, wl_registry* registry, std::uint32_t id);
-
  private:
   struct KnownOutput {
     std::uint32_t id;
     wl_output* output;
   };
   explicit WaylandClient(wl_display* display) : display_(display) {}
+  static void OnGlobal(void* data, wl_registry* registry, std::uint32_t id, const char* interface,
+                       std::uint32_t version);
+  static void OnGlobalRemove(void* data, wl_registry* registry, std::uint32_t id);
+  static const wl_registry_listener kRegistryListener;
 
   wl_display* display_;
   wl_registry* registry_ = nullptr;

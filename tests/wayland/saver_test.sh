@@ -13,13 +13,16 @@ set_output HEADLESS-1 600x480+0+0
 set_output HEADLESS-2 720x320+600+0
 start_pointer 1320 480
 
-# Starts vorn /s and waits until both outputs show the scene; its process in $saver.
+# Starts vorn /s with the options after $1 and waits until both outputs show
+# the scene; its process in $saver.
 start_saver() {
+  name=$1
+  shift
   # shellcheck disable=SC2086 # the prefix is meant to split into words
-  start $drop_root "$user_vorn" /s 2>"$work/vorn.err"
+  start $drop_root "$user_vorn" /s "$@" 2>"$work/vorn.err"
   saver=$started
   for output in HEADLESS-1 HEADLESS-2; do
-    eventually 10 shows_scene "$output" || fail "$1: no scene on $output within 10 s"
+    eventually 10 shows_scene "$output" || fail "$name: no scene on $output within 10 s"
   done
 }
 
@@ -162,8 +165,17 @@ kill "$idle"
 # It may have started the saver again after the next idle second.
 for again in $(pgrep -f "^$user_vorn /s"); do kill "$again"; done
 
+# --fps draws the rate in each output's bottom-left corner, light text on a dark box.
+# shellcheck disable=SC2317 # called through eventually
+shows_rate() {
+  shot HEADLESS-2 "$work/corner.png"
+  [ "$(percent_of "$work/corner.png" black 80x15+6+298)" -ge 50 ] &&
+    [ "$(percent_of "$work/corner.png" white 80x15+6+298)" -ge 5 ]
+}
+
 # The compositor killed under it: vorn ends within a second, quietly.
-start_saver "killed compositor"
+start_saver "killed compositor" --fps
+eventually 5 shows_rate || fail "--fps shows no rate in the corner of HEADLESS-2"
 kill -9 "$sway"
 if ! ended_within 1 "$saver"; then
   fail "vorn still runs a second after its compositor was killed"
