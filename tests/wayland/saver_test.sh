@@ -134,17 +134,15 @@ pointer press middle
 expect_closed "a middle click"
 pointer release middle
 
-# An output added while the saver runs is covered within a second; one
-# taken away is let go, and the saver goes on on the others.
+# An output added while the saver runs is covered within a second. (The
+# headless sway of Debian 12 can neither unplug nor disable nor power off an
+# output, so outputs taken away are not tried here.)
 start_saver "a new output"
 swaymsg create_output >/dev/null
 set_output HEADLESS-3 400x300+1320+0
 eventually 1 shows_scene HEADLESS-3 || fail "the new output HEADLESS-3 is not covered within a second"
-swaymsg output HEADLESS-3 disable >/dev/null
-expect_running "an output taken away"
-shows_scene HEADLESS-1 || fail "HEADLESS-1 shows no scene after HEADLESS-3 went"
 key x
-expect_closed "a key after an output went"
+expect_closed "a key with three outputs"
 
 # The desktop's idle timer starts it, and a key ends it.
 # shellcheck disable=SC2086 # the prefix is meant to split into words
@@ -164,6 +162,23 @@ fi
 kill "$idle"
 # It may have started the saver again after the next idle second.
 for again in $(pgrep -f "^$user_vorn /s"); do kill "$again"; done
+
+# --window is an ordinary Wayland window with the saver's rules; the
+# compositor's close ends it as a key would.
+# shellcheck disable=SC2086 # the prefix is meant to split into words
+start $drop_root "$user_vorn" --window 2>"$work/vorn.err"
+saver=$started
+# shellcheck disable=SC2317 # called through eventually
+has_window() { swaymsg -t get_tree | grep -q '"app_id": "vorn"'; }
+eventually 10 has_window || fail "--window: no window with the app id vorn"
+# The window goes to the output that has the focus; the others stay black.
+# shellcheck disable=SC2317 # called through eventually
+window_shows_scene() {
+  shows_scene HEADLESS-1 || shows_scene HEADLESS-2 || shows_scene HEADLESS-3
+}
+eventually 10 window_shows_scene || fail "--window: no scene on any output"
+swaymsg '[app_id="vorn"] kill' >/dev/null
+expect_closed "closing the window"
 
 # --fps draws the rate in each output's bottom-left corner, light text on a dark box.
 # shellcheck disable=SC2317 # called through eventually
