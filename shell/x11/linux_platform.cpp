@@ -3,7 +3,7 @@
 #include <ctime>
 
 #include "shell/startup_trace.h"
-#include "shell/x11/embedded_bitmaps.h"
+#include "shell/embedded_bitmaps.h"
 
 std::uint32_t LinuxPlatform::Milliseconds() {
   const auto elapsed = std::chrono::steady_clock::now() - start_;

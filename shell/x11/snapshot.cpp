@@ -8,42 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "scene/frame.h"
-#include "scene/random.h"
-#include "scene/scene_state.h"
-#include "scene/sky.h"
+#include "shell/snapshot_frames.h"
 #include "shell/x11/glx_surface.h"
 #include "shell/x11/linux_platform.h"
 #include "shell/x11/replace_file.h"
 
 namespace {
-constexpr std::uint32_t kFrameMilliseconds = 16;
-
-// The live platform, with the counter and the clock fixed where the options say so.
-class SnapshotPlatform : public ScenePlatform {
- public:
-  explicit SnapshotPlatform(const SnapshotOptions& options)
-      : milliseconds_(options.milliseconds), clock_(options.clock) {}
-
-  std::uint32_t Milliseconds() override {
-    return milliseconds_ ? *milliseconds_ : live_.Milliseconds();
-  }
-  bool LocalTimeOfDay(TimeOfDay& time) override {
-    if (!clock_) return live_.LocalTimeOfDay(time);
-    time = *clock_;
-    return true;
-  }
-  bool ReadBitmap(int id, BitmapPixels& bitmap) override { return live_.ReadBitmap(id, bitmap); }
-  void NextFrame() {
-    if (milliseconds_) *milliseconds_ += kFrameMilliseconds;
-  }
-
- private:
-  LinuxPlatform live_;
-  std::optional<std::uint32_t> milliseconds_;
-  std::optional<TimeOfDay> clock_;
-};
-
 void AppendBytes(void* context, void* data, int size) {
   auto& bytes = *static_cast<std::vector<unsigned char>*>(context);
   const auto* first = static_cast<const unsigned char*>(data);
@@ -73,6 +43,11 @@ int OnDisplayLost(Display*) {
   std::_Exit(1);
 }
 
+Display* snapshotDisplay = nullptr;
+
+// A server that has gone shows only when the connection is used.
+void SyncDisplay() { XSync(snapshotDisplay, False); }
+
 // Once the picture is written, a display that goes away has nothing left to spoil.
 int OnDisplayLostAfterWriting(Display*) { std::_Exit(0); }
 }  // namespace
@@ -81,23 +56,10 @@ int RunSnapshot(Display* display, const SnapshotOptions& options) {
   XSetIOErrorHandler(OnDisplayLost);
   auto surface = GlxSurface::ForPbuffer(display, options.width, options.height);
   if (!surface) return 1;
-  SnapshotPlatform platform(options);
-  InstallScenePlatform(platform);
-  SeedRandom(options.seed ? *options.seed : StartupSeed());
-  detailLevel = options.detail;
-  fullSizeTextures = 1;
-  SetupView(options.width, options.height);
-  if (options.daylight) {
-    // The look was drawn all the same, so every later draw stays as without the option.
-    sceneState.daylight = *options.daylight;
-    ApplySkyAndFog();
-  }
-  for (int frame = 0; frame < options.frames; ++frame) {
-    if (frame > 0) platform.NextFrame();
-    DrawFrame();
-    // A server that has gone shows only when the connection is used.
-    XSync(display, False);
-  }
+  LinuxPlatform live;
+  SnapshotPlatform platform(options, live);
+  snapshotDisplay = display;
+  DrawSnapshotFrames(options, platform, StartupSeed(), SyncDisplay);
   glFinish();
   std::string reason;
   if (!WritePng(options, reason)) {
