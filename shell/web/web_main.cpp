@@ -103,20 +103,28 @@ void DrawStill(const SnapshotOptions& options) {
   DrawSnapshotFrames(options, still, PageSeed(), NoFrameCheck);
   MarkPageState("still");
 }
+
+// Keeps one changed setting in local storage, and only that one: a value the
+// address gave for this visit stays out of it.
+void StoreSetting(std::int32_t ScreenSaver::*field, std::int32_t value) {
+  LocalSettingsStore store;
+  PageActions noActions;
+  ScreenSaver stored(noActions);
+  stored.LoadSettings(store);
+  stored.*field = value;
+  stored.SaveSettings(store);
+  saver.*field = value;
+}
 }  // namespace
 
 extern "C" {
-// The page's controls: each change is kept in local storage and shown at once.
+// The page's controls: each change is kept and takes effect at once.
 EMSCRIPTEN_KEEPALIVE void vorn_set_mouse_control(int on) {
-  saver.mouseControl = on != 0 ? 1 : 0;
-  LocalSettingsStore store;
-  saver.SaveSettings(store);
+  StoreSetting(&ScreenSaver::mouseControl, on != 0 ? 1 : 0);
 }
 
 EMSCRIPTEN_KEEPALIVE void vorn_set_detail(int detail) {
-  saver.detail = detail;
-  LocalSettingsStore store;
-  saver.SaveSettings(store);
+  StoreSetting(&ScreenSaver::detail, detail);
   detailLevel = detail;
   // The detail is read when the scene is set up, which starts it afresh.
   if (viewWidth > 0) StartView(viewWidth, viewHeight);

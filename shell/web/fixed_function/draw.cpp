@@ -166,9 +166,11 @@ void Attribute(FixedAttribute index, GLint size, std::size_t offset) {
 GLenum AsWebGLPrimitive(GLenum mode, std::vector<FixedVertex>& vertices) {
   switch (mode) {
     case GL_QUADS: {
+      // Cut along the diagonal from the second corner to the fourth, as Mesa
+      // does, so that colours spread over a quad alike.
       triangles.clear();
       for (std::size_t q = 0; q + 3 < vertices.size(); q += 4) {
-        for (const std::size_t corner : {0u, 1u, 2u, 0u, 2u, 3u}) {
+        for (const std::size_t corner : {0u, 1u, 3u, 1u, 2u, 3u}) {
           triangles.push_back(vertices[q + corner]);
         }
       }
