@@ -4,6 +4,7 @@ SOURCES = $(shell find scene shell tests tools bench -name '*.cpp' -o -name '*.h
 
 .PHONY: all deps deps-test deps-windows deps-deb deb test-deb build run test test-linux test-asan test-windows windows bench-build bench bench-instructions format format-check
 .PHONY: deps-fuzz fuzz fuzz-build test-fuzz
+.PHONY: deps-web web run-web deps-web-test test-web
 
 all: build
 
@@ -35,7 +36,7 @@ run: build
 	fi
 
 # The test packages come first: the build finds GoogleTest when it configures.
-test: deps-test build format-check test-linux test-asan test-windows test-fuzz
+test: deps-test build format-check test-linux test-asan test-windows test-fuzz test-web
 
 test-linux:
 	scripts/with-display ctest --preset linux
@@ -61,6 +62,35 @@ fuzz: fuzz-build
 # A few seconds of each fuzzer: fails when any of them crashes.
 test-fuzz: fuzz-build
 	scripts/run-fuzzers build/fuzz 5
+
+# The web page in build/web (index.html, index.js, index.wasm), built with
+# Debian's Emscripten; any static file host can serve the folder.
+deps-web:
+	scripts/install-deps web
+
+web: deps-web
+	cmake --preset web
+	cmake --build --preset web
+
+WEB_PORT ?= 8000
+run-web: web
+	@echo "vorn's page: http://localhost:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	python3 -m http.server --bind 127.0.0.1 --directory build/web $(WEB_PORT)
+
+# Chromium and Node.js from Debian; npm only where the nodejs package lacks it.
+deps-web-test:
+	scripts/install-deps web-test
+	command -v npm >/dev/null || scripts/install-deps npm
+
+# puppeteer-core as the committed lock file pins it, installed again only when the lock changes.
+tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
+	cd tests/web && npm ci --no-audit --no-fund
+
+# The page in headless Chromium: its stills against vorn --snapshot, the
+# layer's probes against Mesa's fixed function, its input and its failures.
+test-web: deps-test deps-web-test web build tests/web/node_modules/.package-lock.json
+	scripts/with-display node tests/web/run.js build/web build/web-build/probes \
+	  build/linux/vorn build/linux/tests/web/probes/vorn_native_probes
 
 # vorn.scr, cross-built with mingw-w64 over a static freeglut made from Debian's source package.
 windows: deps-windows

@@ -31,7 +31,7 @@ EM_JS(int, StorageWorks, (), {
 EM_JS(int, ReadStoredItem, (const char* name, char* text, int size), {
   try {
     const value = localStorage.getItem("vorn." + UTF8ToString(name));
-    if (value === null) return 0;
+    if (value == null) return 0;
     stringToUTF8(value, text, size);
     return 1;
   } catch (e) {

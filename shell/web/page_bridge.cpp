@@ -15,7 +15,7 @@ EM_JS(void, CallWarn, (const char* text), { console.warn("vorn: " + UTF8ToString
 EM_JS(int, CallIsFullscreen, (), { return document.fullscreenElement ? 1 : 0; });
 // exitFullscreen answers with a promise that fails when the page has already left.
 EM_JS(void, CallLeaveFullscreen, (), {
-  if (document.fullscreenElement) document.exitFullscreen().catch(function() {});
+  if (document.fullscreenElement) document.exitFullscreen().catch(function(){});
 });
 }  // namespace
 

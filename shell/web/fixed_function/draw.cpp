@@ -35,30 +35,14 @@ GLuint CompileShader(GLenum type, const char* source) {
 GLint Locate(const char* name) { return emscripten_glGetUniformLocation(program, name); }
 
 void LocateUniforms() {
-  uniforms = {Locate("uModelView"),
-              Locate("uProjection"),
-              Locate("uNormalMatrix"),
-              Locate("uLighting"),
-              Locate("uNormalize"),
-              Locate("uColorMaterial"),
-              Locate("uMaterialAmbient"),
-              Locate("uMaterialDiffuse"),
-              Locate("uMaterialSpecular"),
-              Locate("uMaterialEmission"),
-              Locate("uShininess"),
-              Locate("uModelAmbient"),
-              Locate("uLightOn"),
-              Locate("uLightPosition"),
-              Locate("uLightAmbient"),
-              Locate("uLightDiffuse"),
-              Locate("uLightSpecular"),
-              Locate("uLightAttenuation"),
-              Locate("uSphereMap"),
-              Locate("uTexturing"),
-              Locate("uTexture"),
-              Locate("uFogMode"),
-              Locate("uFogColor"),
-              Locate("uFog")};
+  uniforms = {Locate("uModelView"),        Locate("uProjection"),      Locate("uNormalMatrix"),
+              Locate("uLighting"),         Locate("uNormalize"),       Locate("uColorMaterial"),
+              Locate("uMaterialAmbient"),  Locate("uMaterialDiffuse"), Locate("uMaterialSpecular"),
+              Locate("uMaterialEmission"), Locate("uShininess"),       Locate("uModelAmbient"),
+              Locate("uLightOn"),          Locate("uLightPosition"),   Locate("uLightAmbient"),
+              Locate("uLightDiffuse"),     Locate("uLightSpecular"),   Locate("uLightAttenuation"),
+              Locate("uSphereMap"),        Locate("uTexturing"),       Locate("uTexture"),
+              Locate("uFogMode"),          Locate("uFogColor"),        Locate("uFog")};
 }
 
 int ColorMaterialCode(const Attributes& a) {
@@ -152,8 +136,7 @@ void UploadMatrices() {
   emscripten_glUniformMatrix4fv(uniforms.modelView, 1, GL_FALSE, modelView.data());
   emscripten_glUniformMatrix4fv(uniforms.projection, 1, GL_FALSE,
                                 fixedState.projection.back().data());
-  emscripten_glUniformMatrix3fv(uniforms.normalMatrix, 1, GL_FALSE,
-                                NormalMatrix(modelView).data());
+  emscripten_glUniformMatrix3fv(uniforms.normalMatrix, 1, GL_FALSE, NormalMatrix(modelView).data());
 }
 
 void Attribute(FixedAttribute index, GLint size, std::size_t offset) {

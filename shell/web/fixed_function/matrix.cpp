@@ -62,8 +62,7 @@ Matrix4 RotationMatrix(float degrees, float x, float y, float z) {
   return m;
 }
 
-Matrix4 OrthoMatrix(double left, double right, double bottom, double top, double near,
-                    double far) {
+Matrix4 OrthoMatrix(double left, double right, double bottom, double top, double near, double far) {
   Matrix4 m = IdentityMatrix();
   At(m, 0, 0) = static_cast<float>(2.0 / (right - left));
   At(m, 1, 1) = static_cast<float>(2.0 / (top - bottom));

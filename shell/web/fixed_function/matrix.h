@@ -14,8 +14,7 @@ Matrix4 TranslationMatrix(float x, float y, float z);
 Matrix4 ScalingMatrix(float x, float y, float z);
 // About the axis (x, y, z), which need not be of unit length; angle in degrees.
 Matrix4 RotationMatrix(float degrees, float x, float y, float z);
-Matrix4 OrthoMatrix(double left, double right, double bottom, double top, double near,
-                    double far);
+Matrix4 OrthoMatrix(double left, double right, double bottom, double top, double near, double far);
 Matrix4 FrustumMatrix(double left, double right, double bottom, double top, double near,
                       double far);
 // The matrix that takes normals to eye space: the inverse transpose of the upper 3×3.

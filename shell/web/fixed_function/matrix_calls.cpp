@@ -63,8 +63,8 @@ void glMultMatrixf(const GLfloat* m) {
 
 void glTranslatef(GLfloat x, GLfloat y, GLfloat z) { MultiplyCurrent(TranslationMatrix(x, y, z)); }
 void glTranslated(GLdouble x, GLdouble y, GLdouble z) {
-  MultiplyCurrent(TranslationMatrix(static_cast<float>(x), static_cast<float>(y),
-                                    static_cast<float>(z)));
+  MultiplyCurrent(
+      TranslationMatrix(static_cast<float>(x), static_cast<float>(y), static_cast<float>(z)));
 }
 void glScalef(GLfloat x, GLfloat y, GLfloat z) { MultiplyCurrent(ScalingMatrix(x, y, z)); }
 void glRotatef(GLfloat angle, GLfloat x, GLfloat y, GLfloat z) {

@@ -14,7 +14,7 @@ FixedFunctionState fixedState = StartState();
 
 std::vector<Matrix4>& CurrentMatrixStack() {
   return fixedState.attributes.matrixMode == GL_PROJECTION ? fixedState.projection
-                                                            : fixedState.modelView;
+                                                           : fixedState.modelView;
 }
 
 void RecordError(GLenum error) {

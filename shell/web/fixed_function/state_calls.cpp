@@ -148,14 +148,10 @@ void glColor4f(GLfloat r, GLfloat g, GLfloat b, GLfloat alpha) { SetColor(r, g, 
 void glColor4fv(const GLfloat* v) { SetColor(v[0], v[1], v[2], v[3]); }
 void glColor3fv(const GLfloat* v) { SetColor(v[0], v[1], v[2], 1.0f); }
 
-void glNormal3f(GLfloat x, GLfloat y, GLfloat z) {
-  Now().normal = {x, y, z};
-}
+void glNormal3f(GLfloat x, GLfloat y, GLfloat z) { Now().normal = {x, y, z}; }
 void glNormal3fv(const GLfloat* v) { glNormal3f(v[0], v[1], v[2]); }
 
-void glTexCoord2f(GLfloat s, GLfloat t) {
-  Now().texCoord = {s, t};
-}
+void glTexCoord2f(GLfloat s, GLfloat t) { Now().texCoord = {s, t}; }
 
 void glLightfv(GLenum light, GLenum name, const GLfloat* v) {
   if (light < GL_LIGHT0 || light >= GL_LIGHT0 + kLightCount) {

@@ -63,9 +63,9 @@ void Begin() {
   glTranslatef(0.0f, 0.0f, -4.0f);
   glEnable(GL_DEPTH_TEST);
   glEnable(GL_CULL_FACE);
-  for (const GLenum cap : {GL_LIGHTING, GL_LIGHT0, GL_LIGHT1, GL_COLOR_MATERIAL, GL_NORMALIZE,
-                           GL_FOG, GL_TEXTURE_2D, GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T,
-                           GL_STENCIL_TEST, GL_BLEND}) {
+  for (const GLenum cap :
+       {GL_LIGHTING, GL_LIGHT0, GL_LIGHT1, GL_COLOR_MATERIAL, GL_NORMALIZE, GL_FOG, GL_TEXTURE_2D,
+        GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_STENCIL_TEST, GL_BLEND}) {
     glDisable(cap);
   }
   glMaterialfv(GL_FRONT, GL_EMISSION, kBlack);
@@ -189,8 +189,7 @@ GLuint Texture() {
   glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
   glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, kEdge, kEdge, GL_RGBA, GL_UNSIGNED_BYTE,
-                    texels.data());
+  gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, kEdge, kEdge, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
   return name;
 }
 

@@ -14,17 +14,27 @@
 
 namespace {
 bool MakeContext(Display* display) {
-  const int attributes[] = {GLX_DRAWABLE_TYPE, GLX_PBUFFER_BIT, GLX_RENDER_TYPE, GLX_RGBA_BIT,
-                            GLX_RED_SIZE,      8,               GLX_GREEN_SIZE,  8,
-                            GLX_BLUE_SIZE,     8,               GLX_DEPTH_SIZE,  24,
-                            GLX_STENCIL_SIZE,  8,               None};
+  const int attributes[] = {GLX_DRAWABLE_TYPE,
+                            GLX_PBUFFER_BIT,
+                            GLX_RENDER_TYPE,
+                            GLX_RGBA_BIT,
+                            GLX_RED_SIZE,
+                            8,
+                            GLX_GREEN_SIZE,
+                            8,
+                            GLX_BLUE_SIZE,
+                            8,
+                            GLX_DEPTH_SIZE,
+                            24,
+                            GLX_STENCIL_SIZE,
+                            8,
+                            None};
   int count = 0;
   GLXFBConfig* configs = glXChooseFBConfig(display, DefaultScreen(display), attributes, &count);
   if (configs == nullptr || count == 0) return false;
   const int size[] = {GLX_PBUFFER_WIDTH, kProbeSize, GLX_PBUFFER_HEIGHT, kProbeSize, None};
   const GLXPbuffer pbuffer = glXCreatePbuffer(display, configs[0], size);
-  const GLXContext context =
-      glXCreateNewContext(display, configs[0], GLX_RGBA_TYPE, nullptr, True);
+  const GLXContext context = glXCreateNewContext(display, configs[0], GLX_RGBA_TYPE, nullptr, True);
   XFree(configs);
   return context != nullptr && glXMakeContextCurrent(display, pbuffer, pbuffer, context);
 }
@@ -47,9 +57,8 @@ int main(int argc, char** argv) {
     glReadPixels(0, 0, kProbeSize, kProbeSize, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
     const std::string path =
         std::string(argv[1]) + "/" + std::to_string(i) + "-" + kLayerProbes[i].name + ".png";
-    if (glGetError() != GL_NO_ERROR ||
-        stbi_write_png(path.c_str(), kProbeSize, kProbeSize, 4, pixels.data(), kProbeSize * 4) ==
-            0) {
+    if (glGetError() != GL_NO_ERROR || stbi_write_png(path.c_str(), kProbeSize, kProbeSize, 4,
+                                                      pixels.data(), kProbeSize * 4) == 0) {
       std::fprintf(stderr, "vorn_native_probes: cannot draw or write %s\n", path.c_str());
       return 1;
     }

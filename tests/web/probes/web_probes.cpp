@@ -11,7 +11,7 @@
 #include "tests/web/probes/layer_probes.h"
 
 namespace {
-std::vector<unsigned char> pixels(kProbeSize * kProbeSize * 4);
+std::vector<unsigned char> pixels(kProbeSize* kProbeSize * 4);
 }
 
 extern "C" {
