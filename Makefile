@@ -1,10 +1,10 @@
 # The front door: each target installs what is missing, builds and does its job.
 SHELL := /bin/sh
-SOURCES = $(shell find scene shell tests tools bench -name '*.cpp' -o -name '*.h' 2>/dev/null)
+SOURCES = $(shell find scene shell tests tools bench glut_shapes -name '*.cpp' -o -name '*.c' -o -name '*.h' 2>/dev/null)
 
 .PHONY: all deps deps-test deps-windows deps-deb deb test-deb build run test test-linux test-asan test-windows windows bench-build bench bench-instructions format format-check
 .PHONY: deps-fuzz fuzz fuzz-build test-fuzz
-.PHONY: deps-web web run-web deps-web-test test-web
+.PHONY: deps-web web run-web deps-web-test test-web bench-web
 
 all: build
 
@@ -92,9 +92,12 @@ test-web: deps-test deps-web-test web build tests/web/node_modules/.package-lock
 	scripts/with-display node tests/web/run.js build/web build/web-build/probes \
 	  build/linux/vorn build/linux/tests/web/probes/vorn_native_probes
 
-# vorn.scr, cross-built with mingw-w64 over a static freeglut made from Debian's source package.
+# The page's sizes, first frame and frame rates next to vorn --window's (not a test).
+bench-web: deps-test deps-web-test web build tests/web/node_modules/.package-lock.json
+	scripts/with-display -s 1920x1080 scripts/bench-web
+
+# vorn.scr, cross-built with mingw-w64.
 windows: deps-windows
-	scripts/build-freeglut-mingw
 	cmake --preset windows
 	cmake --build --preset windows
 

@@ -11,21 +11,20 @@
 #include "scene/platform.h"
 #include "scene/random.h"
 #include "scene/scene_state.h"
-#include "scene/shapes.h"
 #include "shell/launch_options.h"
+#include "shell/linux/linux_platform.h"
+#include "shell/linux/no_system_settings.h"
+#include "shell/linux/settings_dialog_program.h"
+#include "shell/linux/settings_file.h"
+#include "shell/linux/stop_signals.h"
+#include "shell/linux/usage.h"
 #include "shell/screen_saver.h"
 #include "shell/snapshot_options.h"
 #include "shell/startup_trace.h"
 #include "shell/x11/hosted.h"
-#include "shell/x11/linux_platform.h"
-#include "shell/x11/no_system_settings.h"
 #include "shell/x11/render_loop.h"
 #include "shell/x11/saver_window.h"
-#include "shell/x11/settings_dialog_program.h"
-#include "shell/x11/settings_file.h"
 #include "shell/x11/snapshot.h"
-#include "shell/x11/stop_signals.h"
-#include "shell/x11/usage.h"
 #include "shell/x11/window_actions.h"
 #include "shell/x11/x_errors.h"
 
@@ -51,7 +50,6 @@ int Snapshot(int argc, char** argv) {
   }
   Display* display = OpenDisplay();
   if (display == nullptr) return kNoDisplay;
-  InitShapes();
   const int status = RunSnapshot(display, options);
   XCloseDisplay(display);
   return status;
@@ -72,8 +70,6 @@ int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions
   Display* display = OpenDisplay();
   if (display == nullptr) return kNoDisplay;
   TraceStartupStep("display");
-  InitShapes();
-  TraceStartupStep("shapes");
   InstallXErrorHandlers();
   InstallStopSignals();
   LinuxPlatform platform;

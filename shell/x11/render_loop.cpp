@@ -10,8 +10,8 @@
 #include "scene/frame.h"
 #include "scene/frame_rate_overlay.h"
 #include "shell/frame_rate_meter.h"
+#include "shell/linux/stop_signals.h"
 #include "shell/startup_trace.h"
-#include "shell/x11/stop_signals.h"
 #include "shell/x11/x_errors.h"
 
 FramePacing framePacing;

@@ -4,7 +4,7 @@
 #include <X11/keysym.h>
 
 #include "shell/carry_out.h"
-#include "shell/x11/linux_platform.h"
+#include "shell/linux/linux_platform.h"
 
 namespace {
 bool IsEnter(XKeyEvent& key) {

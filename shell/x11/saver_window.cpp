@@ -6,10 +6,10 @@
 #include <cstdio>
 
 #include "scene/frame.h"
+#include "shell/linux/linux_platform.h"
 #include "shell/x11/foreign_window.h"
 #include "shell/x11/glx_surface.h"
 #include "shell/x11/input_grab.h"
-#include "shell/x11/linux_platform.h"
 #include "shell/x11/render_loop.h"
 #include "shell/x11/saver_input.h"
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "shell/linux/linux_platform.h"
+#include "shell/linux/replace_file.h"
 #include "shell/snapshot_frames.h"
 #include "shell/x11/glx_surface.h"
-#include "shell/x11/linux_platform.h"
-#include "shell/x11/replace_file.h"
 
 namespace {
 void AppendBytes(void* context, void* data, int size) {

@@ -17,9 +17,9 @@
 #include <string>
 #include <string_view>
 
+#include "shell/linux/settings_file.h"
 #include "shell/screen_saver.h"
 #include "shell/settings.h"
-#include "shell/x11/settings_file.h"
 #include "tests/support/no_window.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The settings key file: where it is, the loading rules through ScreenSaver,
 // every kind of bad file, and saving by replacing the file in one step.
-#include "shell/x11/settings_file.h"
+#include "shell/linux/settings_file.h"
 
 #include <glib/gstdio.h>
 #include <gtest/gtest.h>

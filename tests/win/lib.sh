@@ -1,6 +1,9 @@
 # Shared by the Windows tests (sourced by tests/win/run): a private Wine
-# prefix, the saver process, the registry, X input and screenshots, and the
-# bookkeeping of checks. Needs $build (the windows build directory) and $scratch.
+# prefix, the saver process, the registry, screenshots of the X screen, and
+# named checks, on top of tests/host/lib.sh. Needs $here (tests/win), $build
+# (the windows build directory) and $scratch.
+# shellcheck source=../host/lib.sh
+. "$here/../host/lib.sh"
 
 scr="$build/vorn.scr"
 helpers="$build/tests"
@@ -9,7 +12,6 @@ daySky=ECECEC
 nightSky=000000
 saverPid=""
 passed=0
-failed=0
 
 # --- Wine -------------------------------------------------------------------
 
@@ -37,15 +39,12 @@ StopWine() {
 # --- the saver process ------------------------------------------------------
 
 StartSaver() {
-  wine "$scr" "$@" >/dev/null 2>&1 &
-  saverPid=$!
+  start wine "$scr" "$@" >/dev/null 2>&1
+  saverPid=$started
 }
 
-# A saver that has ended but is not yet waited for still answers kill -0.
 SaverRunning() {
-  [ -n "$saverPid" ] || return 1
-  state=$(ps -o stat= -p "$saverPid" 2>/dev/null)
-  [ -n "$state" ] && [ "${state#Z}" = "$state" ]
+  [ -n "$saverPid" ] && running "$saverPid"
 }
 
 # Waits up to $1 seconds for the saver to end; sets saverExit to its exit
@@ -53,20 +52,12 @@ SaverRunning() {
 WaitForSaver() {
   if [ -z "$saverPid" ]; then
     saverExit="not started"
-    return
-  fi
-  tenths=$(($1 * 10))
-  while SaverRunning && [ "$tenths" -gt 0 ]; do
-    sleep 0.1
-    tenths=$((tenths - 1))
-  done
-  if SaverRunning; then
+  elif ended_within "$1" "$saverPid"; then
+    saverExit=$status
+    saverPid=""
+  else
     saverExit=running
-    return
   fi
-  saverExit=0
-  wait "$saverPid" || saverExit=$?
-  saverPid=""
 }
 
 # Ends a saver that a failed test left behind, so the next test starts clean.
@@ -110,20 +101,6 @@ Screenshot() {
   xwd -root -silent | convert xwd: "png:$1"
 }
 
-# Distinct colours in a WxH+X+Y region.
-ColourCount() {
-  convert "$1" -crop "$2" +repage -format %k info:
-}
-
-# How much of a region (0 to 1) has exactly the colour RRGGBB.
-ShareOfColour() {
-  convert "$1" -crop "$2" +repage -fill black +opaque "#$3" -fill white -opaque "#$3" \
-    -format '%[fx:mean]' info:
-}
-
-# Greater A B: true when the decimal A is greater than B.
-Greater() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
-
 # The whole X screen; xdotool's display geometry is only the first monitor's.
 ScreenWidth() { xwininfo -root | awk '/Width:/ { print $NF }'; }
 ScreenHeight() { xwininfo -root | awk '/Height:/ { print $NF }'; }
@@ -138,8 +115,7 @@ Check() {
     passed=$((passed + 1))
     echo "  ok    $description"
   else
-    failed=$((failed + 1))
-    echo "  FAIL  $description"
+    fail "$description"
   fi
 }
 

@@ -16,12 +16,20 @@ ShowPreviewDrawable() {
 
 # Waits up to 30 s for a line starting with $1 in the host's output.
 HostSays() {
-  tenths=300
-  while ! grep -q "^$1" "$scratch/host.out" && [ "$tenths" -gt 0 ]; do
-    sleep 0.1
-    tenths=$((tenths - 1))
-  done
+  eventually 30 grep -q "^$1" "$scratch/host.out"
   grep "^$1" "$scratch/host.out" | tr -d '\r'
+}
+
+# shellcheck disable=SC2317 # called through eventually
+PreviewShown() {
+  drawable=$(ShowPreviewDrawable)
+  [ -n "$drawable" ]
+}
+
+# shellcheck disable=SC2317 # called through eventually
+PreviewDrawn() {
+  Screenshot "$scratch/preview.png"
+  test "$(colours "$scratch/preview.png" 152x112+600+600)" -gt 10
 }
 
 TestPreviewFillsHostAndEndsWithIt() {
@@ -35,13 +43,8 @@ TestPreviewFillsHostAndEndsWithIt() {
   # Held open until the host is to close: its end is the host's signal.
   exec 3>"$scratch/host.in"
   Check "the child fills the host exactly" Equals "$(HostSays 'child\|no child')" "child 0 0 152 112"
-  sleep 2
-  drawable=$(ShowPreviewDrawable)
-  Check "the saver's drawing surface is 152x112" test -n "$drawable"
-  sleep 1
-  Screenshot "$scratch/preview.png"
-  Check "the preview frames show the scene" test \
-    "$(ColourCount "$scratch/preview.png" 152x112+600+600)" -gt 10
+  Check "the saver's drawing surface is 152x112" eventually 30 PreviewShown
+  Check "the preview frames show the scene" eventually 30 PreviewDrawn
   exec 3>&-
   Check "destroying the host ends the saver with exit code 0" Equals \
     "$(HostSays 'saver')" "saver exit 0"

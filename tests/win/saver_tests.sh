@@ -7,8 +7,8 @@ StartFullScreen() {
   xdotool mousemove "$(($(ScreenWidth) / 2))" "$(($(ScreenHeight) / 2))"
   StartSaver /s
   window=$(WaitForWindow SaverWindow)
-  # Textures and the first frames need a moment under a software renderer.
-  sleep 2
+  # Textures and the first frames take a while under a software renderer.
+  SceneScreenshot "$scratch/start.png"
 }
 
 # The saver's window covers the screen from its top-left corner.
@@ -25,9 +25,9 @@ CoversScreen() {
 # "unclear" when neither sky colour covers a fifth of it.
 Look() {
   region="$(ScreenWidth)x$(($(ScreenHeight) / 4))+0+0"
-  if Greater "$(ShareOfColour "$1" "$region" "$daySky")" 0.2; then
+  if greater "$(share_of "$1" "#$daySky" "$region")" 0.2; then
     echo day
-  elif Greater "$(ShareOfColour "$1" "$region" "$nightSky")" 0.2; then
+  elif greater "$(share_of "$1" "#$nightSky" "$region")" 0.2; then
     echo night
   else
     echo unclear
@@ -38,15 +38,15 @@ Look() {
 # and prints the last look seen: a loaded machine can take longer than any
 # fixed pause to show the change.
 AwaitLook() {
-  tries=20
-  while :; do
-    Screenshot "$2"
-    seen=$(Look "$2")
-    [ "$seen" != "$1" ] && [ "$tries" -gt 0 ] || break
-    tries=$((tries - 1))
-    sleep 0.5
-  done
+  eventually 10 ShowsLook "$1" "$2"
   echo "$seen"
+}
+
+# shellcheck disable=SC2317 # called through eventually
+ShowsLook() {
+  Screenshot "$2"
+  seen=$(Look "$2")
+  [ "$seen" = "$1" ]
 }
 
 # Takes a screenshot by day, pressing Enter first if it is night.
@@ -66,12 +66,12 @@ FloorIs() {
   }
   width=$(ScreenWidth)
   half=$(($(ScreenHeight) / 2))
-  share=$(ShareOfColour "$1" "${width}x$half+0+$half" "$daySky")
+  share=$(share_of "$1" "#$daySky" "${width}x$half+0+$half")
   echo "        lower half: $share of it day sky"
   if [ "$2" = floor ]; then
-    Greater 0.5 "$share"
+    greater 0.5 "$share"
   else
-    Greater "$share" 0.5
+    greater "$share" 0.5
   fi
 }
 
@@ -85,7 +85,7 @@ TestFullScreenWithoutSettings() {
   look=$(Look "$scratch/fullscreen.png")
   Check "the sky shows the day or the night look ($look)" Contains "day night" "$look"
   Check "the scene is drawn (many colours)" test \
-    "$(ColourCount "$scratch/fullscreen.png" "$(ScreenWidth)x$(ScreenHeight)+0+0")" -gt 200
+    "$(colours "$scratch/fullscreen.png" "$(ScreenWidth)x$(ScreenHeight)+0+0")" -gt 200
 
   other=day
   [ "$look" = day ] && other=night
@@ -114,6 +114,7 @@ TestMouseMovesCloseWithoutMouseControl() {
   StartFullScreen
   # Whatever moves came before, after this one the next is not the first.
   xdotool mousemove_relative 1 0
+  # Wine merges moves that wait in the queue together: a pause keeps them two.
   sleep 0.5
   xdotool mousemove_relative 5 0
   WaitForSaver 1
@@ -133,8 +134,8 @@ TestMouseSteersWithMouseControl() {
   StartFullScreen
   for step in 1 2 3; do
     xdotool mousemove_relative 40 30
-    sleep 0.2
-    Check "a 50-pixel move ($step) does not close" SaverRunning
+    WaitForSaver 1
+    Check "a 50-pixel move ($step) does not close" Equals "$saverExit" running
   done
   xdotool mousedown 1 mousemove_relative 80 0 mousemove_relative 0 40 mouseup 1
   xdotool mousedown 3 mousemove_relative 0 60 mouseup 3
@@ -160,12 +161,12 @@ TestLowDetailHasNoFloor() {
 # Takes a screenshot into $1 that shows the scene, trying for up to 10 s: the
 # first frames, and now and then a moment between frames, leave the window blank.
 SceneScreenshot() {
-  tries=20
-  while Screenshot "$1" && [ "$tries" -gt 0 ] &&
-    [ "$(ColourCount "$1" "$(ScreenWidth)x$(ScreenHeight)+0+0")" -le 200 ]; do
-    tries=$((tries - 1))
-    sleep 0.5
-  done
+  eventually 30 SceneShown "$1"
+}
+
+# shellcheck disable=SC2317 # called through eventually
+SceneShown() {
+  Screenshot "$1" && [ "$(colours "$1" "$(ScreenWidth)x$(ScreenHeight)+0+0")" -gt 200 ]
 }
 
 TestHeldEnterTogglesOnce() {

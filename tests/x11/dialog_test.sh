@@ -39,8 +39,18 @@ open_dialog() {
     fail "vorn $*: no dialog appeared"
     return 1
   fi
-  xdotool windowfocus --sync "$dialog" 2>/dev/null
-  sleep 0.3
+  focus_on "$dialog" || fail "vorn $*: the dialog took no focus"
+}
+
+# Focuses window $1 and waits until it has the keyboard.
+focus_on() {
+  xdotool windowfocus "$1" 2>/dev/null
+  eventually 5 has_focus "$1"
+}
+
+# shellcheck disable=SC2317 # called through eventually
+has_focus() {
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
 }
 
 # Expects the dialog to end within 5 s with exit code 0.
@@ -61,10 +71,9 @@ expect_stored() {
     fail "$1: stored Rotate/Detail $(stored Rotate)/$(stored Detail), not $2/$3"
 }
 
-# Clicks at ($1, $2) inside the dialog.
+# Clicks at ($1, $2) inside the dialog; the dialog takes clicks and keys in turn.
 click_at() {
   xdotool mousemove --window "$dialog" "$1" "$2" click 1
-  sleep 0.3
 }
 
 # Percentage of the detail buttons' area showing the blue of a chosen radio button.
@@ -115,11 +124,17 @@ fi
 xdotool mousemove 100 100
 start "$vorn" /s
 saver=$started
-sleep 2
-xdotool mousemove 110 100
-sleep 0.5
-xdotool mousemove 116 100
-if ! ended_within 5 "$saver"; then
+# The first move handled never ends the saver, and moves waiting together are
+# handled as one: moving 6 pixels to and fro until it ends tells Rotate=0
+# from Rotate=1, under which no move ends it.
+# shellcheck disable=SC2317 # called through eventually
+move_ends_saver() {
+  xdotool mousemove "$x" 100
+  x=$((x == 110 ? 116 : 110))
+  ! running "$saver"
+}
+x=110
+if ! eventually 15 move_ends_saver || ! ended_within 5 "$saver"; then
   fail "with Rotate=0 stored by the dialog, a 6-pixel move did not end /s"
 fi
 
@@ -151,8 +166,7 @@ if open_dialog /c; then
   if ! eventually 10 error_shown; then
     fail "a failed save showed no message"
   else
-    xdotool windowfocus --sync "$error" 2>/dev/null
-    sleep 0.3
+    focus_on "$error" || fail "the message took no focus"
     xdotool key Return
   fi
   expect_ended "a failed save"

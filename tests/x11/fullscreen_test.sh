@@ -37,8 +37,9 @@ expect_closed() {
   fi
 }
 
+# Time to close, which it must not take.
 expect_running() {
-  sleep 0.5
+  sleep 1
   running "$saver" || fail "$1 closed the saver"
 }
 
@@ -57,6 +58,20 @@ look() {
   fi
 }
 
+# Waits up to 5 s for the look $1; the look last seen is in $seen.
+await_look() {
+  # shellcheck disable=SC2317 # called through eventually
+  looks() {
+    seen=$(look)
+    [ "$seen" = "$1" ]
+  }
+  eventually 5 looks "$1"
+}
+
+other_look() {
+  if [ "$1" = day ]; then echo night; else echo day; fi
+}
+
 # The share of the bottom rows in the clear colour $1. Seen from the usual
 # distance the floor fills them; zoomed out to the farthest, the camera looks
 # past the floor's near edge into the empty sky.
@@ -68,13 +83,20 @@ bottom_sky_share() {
 # Drags with the right button from ($1, $2) to ($3, $4), by way of the middle.
 right_drag() {
   xdotool mousemove "$1" "$2" mousedown 3
-  sleep 0.2
   xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
-  sleep 0.2
   xdotool mousemove "$3" "$4"
-  sleep 0.2
   xdotool mouseup 3
-  sleep 0.5
+}
+
+# Waits up to 5 s for the share of sky in the bottom rows to pass $2 (a
+# percentage) upwards ("above") or downwards ("below"); the last is in $share.
+await_sky_share() {
+  # shellcheck disable=SC2317 # called through eventually
+  sky_share_is() {
+    share=$(bottom_sky_share "$sky")
+    if [ "$1" = above ]; then [ "$share" -ge "$2" ]; else [ "$share" -lt "$2" ]; fi
+  }
+  eventually 5 sky_share_is "$1" "$2"
 }
 
 # Mouse control on: Enter toggles, no movement closes, drags change the view, a key closes.
@@ -83,11 +105,11 @@ xdotool mousemove 320 240
 if start_saver "Rotate 1"; then
   first=$(look)
   xdotool key Return
-  sleep 0.5
-  second=$(look)
+  await_look "$(other_look "$first")"
+  second=$seen
   xdotool key KP_Enter
-  sleep 0.5
-  third=$(look)
+  await_look "$first"
+  third=$seen
   case "$first/$second/$third" in
     day/night/day | night/day/night) ;;
     *) fail "Enter and keypad Enter do not switch the look: $first, $second, $third" ;;
@@ -97,7 +119,6 @@ if start_saver "Rotate 1"; then
   for point in "5 5" "635 475" "5 470" "630 10" "320 240"; do
     # shellcheck disable=SC2086 # two coordinates
     xdotool mousemove $point
-    sleep 0.1
   done
   expect_running "moving the mouse with mouse control on"
 
@@ -106,9 +127,11 @@ if start_saver "Rotate 1"; then
   if [ "$third" = day ]; then sky=$day_sky; else sky=$night_sky; fi
   start_share=$(bottom_sky_share "$sky")
   right_drag 635 475 0 0
-  out_share=$(bottom_sky_share "$sky")
+  await_sky_share above 90
+  out_share=$share
   right_drag 40 40 302 302
-  back_share=$(bottom_sky_share "$sky")
+  await_sky_share below 60
+  back_share=$share
   if [ "$start_share" -ge 60 ] || [ "$out_share" -lt 90 ] || [ "$back_share" -ge 60 ]; then
     fail "right-drags do not zoom: sky in the bottom rows $start_share% at start," \
       "$out_share% zoomed out, $back_share% back at the start distance"
@@ -128,14 +151,15 @@ if start_saver "held Enter"; then
   first=$(look)
   xdotool keydown Return
   held=""
+  # Looks spread over a second of auto-repeat: the time is the point.
   for _ in 1 2 3 4 5 6 7 8 9 10; do
     sleep 0.1
     held="$held $(look)"
   done
   xdotool keyup Return
   xdotool key Return
-  sleep 0.5
-  again=$(look)
+  await_look "$first"
+  again=$seen
   # A look taken while a busy machine is between frames can come out unclear;
   # a strobing screen shows both looks among the clear ones.
   # shellcheck disable=SC2086 # one look a word
@@ -195,9 +219,15 @@ hold_grabs() {
 hold_grabs
 start "$vorn" /s 2>"$work/stderr"
 saver=$started
-sleep 1
-[ -z "$(xdotool search --onlyvisible --name '^vorn$' 2>/dev/null)" ] ||
-  fail "vorn covered the screen while another program held the keyboard and the pointer"
+covered() {
+  [ -n "$(xdotool search --onlyvisible --name '^vorn$' 2>/dev/null)" ]
+}
+# shellcheck disable=SC2317 # called through eventually
+covered_or_ended() {
+  covered || ! running "$saver"
+}
+eventually 10 covered_or_ended
+! covered || fail "vorn covered the screen while another program held the keyboard and the pointer"
 if ! ended_within 5 "$saver"; then
   fail "vorn did not give up while another program held the keyboard and the pointer"
   kill "$saver"
@@ -217,6 +247,7 @@ fi
 
 # After the 15 s grace period closing asks for the password, which Linux always accepts.
 if start_saver "grace period"; then
+  # Waiting out the grace period is the point.
   sleep 15.5
   xdotool key Escape
   expect_closed "a key after the grace period"

@@ -74,15 +74,10 @@ kill -TERM "$hosted"
 expect_ended "$hosted" "SIGTERM on the root window"
 
 # A lost X connection ends the run quietly: a display of our own, stopped under vorn.
-mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 320x240x24 -nolisten tcp +extension GLX 3>"$work/displayfd" \
-  2>/dev/null &
-server=$!
-started_pids="$started_pids $server"
-read -r number <"$work/displayfd"
-start env DISPLAY=":$number" "$vorn" -root
+start_display 320x240x24 +extension GLX
+start env DISPLAY="$display" "$vorn" -root
 hosted=$started
-sleep 1
+(export DISPLAY="$display" && eventually 10 shows_scene root) || fail "vorn did not draw on its own display"
 kill "$server"
 expect_ended "$hosted" "its X server went away"
 
@@ -101,6 +96,7 @@ for way in --window-id /p; do
   for delay in 0 0.05 0.1 0.15 0.2 0.25 0.3 0.35 0.4 0.5; do
     start_host 160 120
     start "$vorn" "$way" "$host" 2>"$work/stderr"
+    # The moment is the point: each falls in another step of the start-up.
     sleep "$delay"
     kill "$keeper"
     expect_quiet_end "$started" "$way, its window destroyed $delay s after the start"

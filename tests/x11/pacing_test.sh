@@ -7,9 +7,14 @@ set -u
 # shellcheck source=tests/x11/lib.sh
 . "$(dirname "$0")/lib.sh"
 
-# Frames drawn on window $1 in 3 s, after a second to start.
+# shellcheck disable=SC2317 # called through eventually
+drawing() {
+  [ "$("$helper" --count-frames "$1" 1)" -gt 0 ]
+}
+
+# Frames drawn on window $1 in 3 s, once drawing has begun.
 frames_in_3s() {
-  sleep 1
+  eventually 10 drawing "$1" || fail "nothing drawn on $1 within 10 s"
   "$helper" --count-frames "$1" 3
 }
 
@@ -39,7 +44,7 @@ done
 
 # The rate shows in the preview with --fps, and not without it.
 start "$vorn" --window-id "$host" --detail low
-sleep 2
+eventually 10 shows_scene "$host" || fail "nothing drawn without --fps"
 shows_rate && fail "a dark box with light text shows without --fps"
 kill "$started"
 wait "$started"

@@ -17,9 +17,11 @@ if eventually 10 has_child; then
   eventually 5 shows_scene "$host" || fail "the preview shows no scene"
 
   # Nothing the user does closes a preview, not even with mouse control off.
+  # Apart in time, so that the first move is not folded into the next.
   xdotool mousemove 20 20
   sleep 0.2
   xdotool mousemove 140 100 click 1 click 2 click 3 key x key Escape mousemove 5 5
+  # Time to close, which it must not take.
   sleep 1
   running "$preview" || fail "input closed the preview"
 

@@ -26,7 +26,7 @@ lines() {
 # shellcheck disable=SC2317 # called through eventually
 has_window() {
   window=$(vorn_window)
-  [ -n "$window" ]
+  [ -n "$window" ] && xwininfo -id "$window" | grep -q IsViewable
 }
 
 # Unknown switches, and /a, do nothing at all: no window, no output, code 0.
@@ -82,8 +82,8 @@ start "$vorn" --window
 windowed=$started
 if eventually 10 has_window; then
   [ "$(geometry "$window")" = 1280x720+0+0 ] || fail "--window made $(geometry "$window")"
+  # With no window manager the keyboard follows the pointer.
   xdotool mousemove 300 300
-  sleep 0.5
   xdotool key space
   if ! ended_within 5 "$windowed"; then
     fail "a key did not end --window"

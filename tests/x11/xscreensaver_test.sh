@@ -68,6 +68,7 @@ eventually 10 activated || fail "XScreenSaver did not take the -activate command
 if eventually 15 test -s "$home/vorn-pid"; then
   hack=$(cat "$home/vorn-pid")
   started_pids="$started_pids $hack"
+  # Time to fail, which it must not take.
   sleep 2
   running "$hack" || fail "vorn did not keep running under XScreenSaver"
   window=$(tr '\0' '\n' <"/proc/$hack/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p')

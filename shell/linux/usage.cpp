@@ -1,4 +1,4 @@
-#include "shell/x11/usage.h"
+#include "shell/linux/usage.h"
 
 const char kUsageText[] =
     "Usage: vorn [/s | /p ID | /l ID | /c[:ID] | /a] [HACK OPTIONS]\n"

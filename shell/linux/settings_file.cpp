@@ -1,5 +1,5 @@
 // Reading and writing the settings key file with GKeyFile.
-#include "shell/x11/settings_file.h"
+#include "shell/linux/settings_file.h"
 
 #include <glib/gstdio.h>
 #include <sys/stat.h>
@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "shell/linux/printable_text.h"
+#include "shell/linux/replace_file.h"
 #include "shell/screen_saver.h"
-#include "shell/x11/printable_text.h"
-#include "shell/x11/replace_file.h"
 
 namespace {
 constexpr const char* kGroup = "vorn";

@@ -1,5 +1,5 @@
 // Replacing a file through a temporary file and a rename.
-#include "shell/x11/replace_file.h"
+#include "shell/linux/replace_file.h"
 
 #include <fcntl.h>
 #include <glib.h>

@@ -1,9 +1,9 @@
-#include "shell/x11/linux_platform.h"
+#include "shell/linux/linux_platform.h"
 
 #include <ctime>
 
-#include "shell/startup_trace.h"
 #include "shell/embedded_bitmaps.h"
+#include "shell/startup_trace.h"
 
 std::uint32_t LinuxPlatform::Milliseconds() {
   const auto elapsed = std::chrono::steady_clock::now() - start_;

@@ -1,7 +1,7 @@
 // Finds vorn-settings from where this program really lies: beside it in the
 // build tree (and in any folder holding both), else in the helper folder of an
 // install, reached from XScreenSaver's hack folder (bin/vorn links there).
-#include "shell/x11/settings_dialog_program.h"
+#include "shell/linux/settings_dialog_program.h"
 
 #include <unistd.h>
 

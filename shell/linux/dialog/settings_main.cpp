@@ -7,9 +7,9 @@
 #include <string>
 
 #include "shell/launch_options.h"
+#include "shell/linux/dialog/config_dialog.h"
+#include "shell/linux/settings_file.h"
 #include "shell/screen_saver.h"
-#include "shell/x11/dialog/config_dialog.h"
-#include "shell/x11/settings_file.h"
 
 namespace {
 constexpr int kUsageError = 2;

@@ -1,4 +1,4 @@
-#include "shell/x11/dialog/config_dialog.h"
+#include "shell/linux/dialog/config_dialog.h"
 
 #include <gdk/gdkkeysyms.h>
 #include <gdk/gdkx.h>

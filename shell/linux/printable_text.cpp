@@ -1,5 +1,5 @@
 // Escaping and shortening text for a one-line message.
-#include "shell/x11/printable_text.h"
+#include "shell/linux/printable_text.h"
 
 #include <glib.h>
 

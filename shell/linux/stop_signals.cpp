@@ -1,5 +1,5 @@
 // The stop flag and the handler of SIGTERM and SIGINT that raises it.
-#include "shell/x11/stop_signals.h"
+#include "shell/linux/stop_signals.h"
 
 #include <csignal>
 
