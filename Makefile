@@ -1,6 +1,8 @@
 # The front door: each target installs what is missing, builds and does its job.
 SHELL := /bin/sh
-SOURCES = $(shell find scene shell tests tools bench glut_shapes -name '*.cpp' -o -name '*.c' -o -name '*.h' 2>/dev/null)
+# npm's packages under tests/web are not ours to format.
+SOURCES = $(shell find scene shell tests tools bench glut_shapes -name node_modules -prune -o \
+	    \( -name '*.cpp' -o -name '*.c' -o -name '*.h' \) -print 2>/dev/null)
 
 .PHONY: all deps deps-test deps-windows deps-deb deb test-deb build run test test-linux test-asan test-windows windows bench-build bench bench-instructions format format-check
 .PHONY: deps-fuzz fuzz fuzz-build test-fuzz
