@@ -2,7 +2,8 @@
 //   node run.js PAGE_DIR PROBES_DIR VORN NATIVE_PROBES
 // PAGE_DIR is build/web, PROBES_DIR the probe page of the web build, VORN the
 // Linux program (for its snapshots) and NATIVE_PROBES the probe program drawn
-// by Mesa; both need the X display of the caller.
+// by Mesa; both need the X display of the caller. VORN_WEB_CHECKS=REGEX runs
+// only the checks whose names match.
 "use strict";
 const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");
@@ -92,10 +93,14 @@ async function ProbesMatchMesa(browser, url) {
   return notes.join("; ");
 }
 
-// The corner of the view shows the sky or the fog, which are the look's colour.
-async function CornerBrightness(page) {
+// The top of the view shows mostly the sky, which is the look's colour: the
+// median red of the top row's left half, away from the page's controls.
+async function SkyBrightness(page) {
   const screen = await h.ScreenPixels(page);
-  return screen.data[0];
+  const reds = [];
+  for (let x = 0; x < screen.width / 2; ++x) reds.push(screen.data[4 * x]);
+  reds.sort((a, b) => a - b);
+  return reds[reds.length >> 1];
 }
 
 async function FramesDrawn(page) {
@@ -111,8 +116,8 @@ async function EnterSwitchesTheLookOnce(browser, url) {
   const page = await h.OpenPage(browser, `${url}/?detail=low`, 320, 240);
   await h.WaitForState(page, "running");
   // The scene starts in either look, at random.
-  const IsDay = async () => (await CornerBrightness(page)) > 200;
-  const IsNight = async () => (await CornerBrightness(page)) < 40;
+  const IsDay = async () => (await SkyBrightness(page)) > 200;
+  const IsNight = async () => (await SkyBrightness(page)) < 40;
   const startedByDay = await h.WaitFor("a clear look", async () => (await IsDay()) ? "day" : (await IsNight()) ? "night" : false);
   const [Started, Other] = startedByDay === "day" ? [IsDay, IsNight] : [IsNight, IsDay];
   // A press and then the keyboard's repeat of the held key: one switch.
@@ -144,6 +149,33 @@ async function SettingsKeptAndAddressChecked(browser, url) {
   await page.close();
 }
 
+async function CanvasFollowsTheWindow(browser, url) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 320, height: 240, deviceScaleFactor: 2 });
+  await page.goto(`${url}/?detail=low`);
+  await h.WaitForState(page, "running");
+  const CanvasIs = (width, height) => page.evaluate(([w, h]) => {
+    const canvas = document.getElementById("canvas");
+    return canvas.width === w && canvas.height === h;
+  }, [width, height]);
+  await h.WaitFor("a canvas of 640x480 pixels", () => CanvasIs(640, 480));
+  await page.setViewport({ width: 400, height: 300, deviceScaleFactor: 2 });
+  await h.WaitFor("a canvas of 800x600 pixels", () => CanvasIs(800, 600));
+  await page.close();
+}
+
+async function FullscreenLeftByAnotherKey(browser, url) {
+  const page = await h.OpenPage(browser, `${url}/?detail=low`, 320, 240);
+  await h.WaitForState(page, "running");
+  const Fullscreen = () => page.evaluate(() => document.fullscreenElement !== null);
+  await page.keyboard.press("f");
+  await h.WaitFor("full-screen", Fullscreen);
+  await page.keyboard.press("x");
+  await h.WaitFor("the page back from full-screen", async () => !(await Fullscreen()));
+  AssertQuiet(page);
+  await page.close();
+}
+
 async function ProblemShownWithoutExceptions(browser, url, how, setUp) {
   const page = await browser.newPage();
   page.messages = [];
@@ -167,6 +199,8 @@ async function Main() {
   checks.push(
     ["layer probes match Mesa's fixed function", () => ProbesMatchMesa(browser, url)],
     ["Enter switches the look once, keypad Enter too", () => EnterSwitchesTheLookOnce(browser, url)],
+    ["the canvas follows the window at the device-pixel ratio", () => CanvasFollowsTheWindow(browser, url)],
+    ["F goes full-screen, another key leaves it", () => FullscreenLeftByAnotherKey(browser, url)],
     ["settings kept in local storage; a bad address value warns once",
       () => SettingsKeptAndAddressChecked(browser, url)],
     ["no WebGL: one message, no exceptions", () => ProblemShownWithoutExceptions(browser, url, "no WebGL",
@@ -187,7 +221,8 @@ async function Main() {
           document.getElementById("canvas").getContext("webgl").getExtension("WEBGL_lose_context").loseContext());
       })],
   );
-  const passed = await h.RunChecks(checks);
+  const only = new RegExp(process.env.VORN_WEB_CHECKS || "");
+  const passed = await h.RunChecks(checks.filter(([name]) => only.test(name)));
   await close();
   server.close();
   fs.rmSync(scratch, { recursive: true, force: true });
