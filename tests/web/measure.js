@@ -7,13 +7,14 @@ const h = require("./harness.js");
 const [pageDir, seconds] = [process.argv[2], Number(process.argv[3])];
 
 // The moment the page's state first becomes "running", in the page's own clock,
-// whose zero is the start of the navigation.
+// whose zero is the start of the navigation. It runs before the page has its
+// <html> element, so it watches the whole document.
 function RecordFirstFrame() {
   new MutationObserver(() => {
     if (document.documentElement.dataset.vorn === "running" && window.vornFirstFrameAt === undefined) {
       window.vornFirstFrameAt = performance.now();
     }
-  }).observe(document.documentElement, { attributes: true });
+  }).observe(document, { attributes: true, subtree: true, attributeFilter: ["data-vorn"] });
 }
 
 async function Main() {
