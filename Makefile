@@ -76,7 +76,7 @@ web: deps-web
 
 WEB_PORT ?= 8000
 run-web: web
-	@echo "vorn's page: http://localhost:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	@echo "vorn's page: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
 	python3 -m http.server --bind 127.0.0.1 --directory build/web $(WEB_PORT)
 
 # Chromium and Node.js from Debian; npm only where the nodejs package lacks it.
