@@ -27,13 +27,13 @@ build: deps
 	cmake --preset linux
 	cmake --build --preset linux
 
-# Without an X display, a snapshot stands in for the window.
+# Without an X display, a snapshot stands in for the window: it needs no display server.
 run: build
 	@if [ -n "$${DISPLAY:-}" ]; then \
 	  build/linux/vorn --window; \
 	else \
 	  echo "No X display: rendering a snapshot instead."; \
-	  scripts/with-display build/linux/vorn --snapshot build/snapshot.png && \
+	  build/linux/vorn --snapshot build/snapshot.png && \
 	  echo "Snapshot written to build/snapshot.png"; \
 	fi
 

@@ -18,6 +18,8 @@ std::string_view SkipBlanksAndColons(std::string_view text) {
   return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
+std::string_view FirstWord(std::string_view text) { return text.substr(0, text.find(kBlank)); }
+
 // The leading decimal digits, 0 if there are none. Hosts never send numbers
 // that do not fit, but a hostile or broken one may: saturate rather than wrap.
 WindowHandleNumber LeadingNumber(std::string_view text) {
@@ -56,6 +58,7 @@ SaverStart ParseSwitches(std::string_view switches) {
   if (switches.front() == '-' || switches.front() == '/') switches.remove_prefix(1);
   if (switches.empty()) return start;
   const std::string_view argument = SkipBlanksAndColons(switches.substr(1));
+  start.parentText = FirstWord(argument);
   switch (switches.front()) {
     case 'p':
     case 'P':

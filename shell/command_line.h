@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <string_view>
 
 #include "shell/saver_mode.h"
@@ -16,6 +17,7 @@ constexpr WindowHandleNumber kLargestWindowHandle = std::numeric_limits<WindowHa
 struct SaverStart {
   SaverMode saverMode = SaverMode::kNothing;
   WindowHandleNumber parentHandle = 0;  // 0 when no switch supplies one
+  std::string parentText;               // the handle as written ("abc" in "/p abc"), for messages
   bool parentIsForeground = false;      // /c without a number: the shell uses the foreground window
   std::int32_t fullSizeTextures = 0;    // 1 only for full-screen saving
 };

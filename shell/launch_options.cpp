@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "shell/settings.h"
+#include "shell/snapshot_options.h"
 
 namespace {
 // Hacks take their options with one dash or two: "-root" or "--root" for "-root".
@@ -59,23 +60,49 @@ constexpr LongOption kLongOptions[] = {
     {"-detail", true}, {"-delay", true},   {"-fps", false},
 };
 
+// Whether a known option takes a value; empty for any other word.
+using OptionShape = std::optional<bool> (*)(std::string_view argument);
+
+std::optional<bool> LongOptionTakesValue(std::string_view argument) {
+  const auto known =
+      std::find_if(std::begin(kLongOptions), std::end(kLongOptions),
+                   [argument](const LongOption& o) { return Names(argument, o.name); });
+  if (known == std::end(kLongOptions)) return std::nullopt;
+  return known->takesValue;
+}
+
+std::optional<bool> SnapshotOptionTakesValue(std::string_view argument) {
+  if (IsSnapshotOption(argument)) return true;
+  return std::nullopt;
+}
+
 // Help, the version, or an unknown word with two dashes: the first of them
-// decides, skipping the values of the options that take one.
-std::optional<LaunchOptions> FirstDecidingWord(int argc, const char* const* argv) {
-  for (int i = 1; i < argc; ++i) {
+// from argv[first] on decides, skipping the values of the options that take one.
+std::optional<LaunchOptions> FirstDecidingWord(int first, int argc, const char* const* argv,
+                                               OptionShape shape) {
+  for (int i = first; i < argc; ++i) {
     const std::string_view argument = argv[i];
     if (argument == "-h" || Names(argument, "-help")) return OnlyKind(LaunchKind::kHelp);
     if (Names(argument, "-version")) return OnlyKind(LaunchKind::kVersion);
-    const auto known =
-        std::find_if(std::begin(kLongOptions), std::end(kLongOptions),
-                     [argument](const LongOption& o) { return Names(argument, o.name); });
-    if (known != std::end(kLongOptions)) {
-      if (known->takesValue) ++i;
+    if (const auto takesValue = shape(argument)) {
+      if (*takesValue) ++i;
     } else if (argument.substr(0, 2) == "--") {
       return UsageError("unknown option: " + std::string(argument));
     }
   }
   return std::nullopt;
+}
+
+// On Linux a preview's window is an X window id in decimal, as the switch's
+// description says; the shared parser reads any leading digits, as Windows does.
+std::optional<LaunchOptions> BadPreviewWindow(const SaverStart& start) {
+  if (start.saverMode != SaverMode::kPreview) return std::nullopt;
+  const std::string& text = start.parentText;
+  const bool decimal = std::all_of(
+      text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+  if (decimal && ParseWindowId(text)) return std::nullopt;
+  if (text.empty()) return UsageError("missing window id for the preview");
+  return UsageError("bad window id for the preview: " + text + " (a decimal X window id)");
 }
 
 // Every argument is a hack option; the last of -root, -window-id and -window decides.
@@ -107,11 +134,13 @@ LaunchOptions ParseHackOptions(const std::vector<const char*>& arguments) {
 
 LaunchOptions ParseLaunchOptions(int argc, const char* const* argv) {
   LaunchOptions options;
+  // A snapshot's own options follow its file name, and are all read with a value.
   if (argc >= 2 && std::string_view(argv[1]) == "--snapshot") {
+    if (auto decided = FirstDecidingWord(2, argc, argv, SnapshotOptionTakesValue)) return *decided;
     options.kind = LaunchKind::kSnapshot;
     return options;
   }
-  if (auto decided = FirstDecidingWord(argc, argv)) return *decided;
+  if (auto decided = FirstDecidingWord(1, argc, argv, LongOptionTakesValue)) return *decided;
   std::vector<const char*> rest;
   LaunchOptions overrides;
   for (int i = 0; i < argc; ++i) {
@@ -140,6 +169,7 @@ LaunchOptions ParseLaunchOptions(int argc, const char* const* argv) {
     if (options.kind == LaunchKind::kUsageError) return options;
   } else {
     options.start = ParseArguments(static_cast<int>(rest.size()), rest.data());
+    if (auto bad = BadPreviewWindow(options.start)) return *bad;
   }
   options.detail = overrides.detail;
   options.delayMicroseconds = overrides.delayMicroseconds;

@@ -27,8 +27,8 @@ void SnapshotPlatform::NextFrame() {
   if (milliseconds_) *milliseconds_ += kFrameMilliseconds;
 }
 
-void DrawSnapshotFrames(const SnapshotOptions& options, SnapshotPlatform& platform,
-                        std::uint32_t liveSeed, void (*afterEachFrame)()) {
+bool DrawSnapshotFrames(const SnapshotOptions& options, SnapshotPlatform& platform,
+                        std::uint32_t liveSeed, bool (*goOn)()) {
   InstallScenePlatform(platform);
   SeedRandom(options.seed ? *options.seed : liveSeed);
   detailLevel = options.detail;
@@ -40,8 +40,9 @@ void DrawSnapshotFrames(const SnapshotOptions& options, SnapshotPlatform& platfo
     ApplySkyAndFog();
   }
   for (int frame = 0; frame < options.frames; ++frame) {
+    if (!goOn()) return false;
     if (frame > 0) platform.NextFrame();
     DrawFrame();
-    afterEachFrame();
   }
+  return true;
 }

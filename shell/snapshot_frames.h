@@ -27,7 +27,8 @@ class SnapshotPlatform : public ScenePlatform {
 };
 
 // Installs the platform, sets the scene up for a width × height picture and
-// draws the frames; afterEachFrame runs after each. liveSeed stands in for a
-// seed the options leave out. The picture is then in the current buffer.
-void DrawSnapshotFrames(const SnapshotOptions& options, SnapshotPlatform& platform,
-                        std::uint32_t liveSeed, void (*afterEachFrame)());
+// draws the frames, each once goOn() allows it; false when it did not. liveSeed
+// stands in for a seed the options leave out. The picture is then in the
+// current buffer.
+bool DrawSnapshotFrames(const SnapshotOptions& options, SnapshotPlatform& platform,
+                        std::uint32_t liveSeed, bool (*goOn)());

@@ -90,14 +90,15 @@ bool ApplyOption(const std::string& name, const char* value, SnapshotOptions& op
   return false;
 }
 
-bool IsOption(const std::string& name) {
+}  // namespace
+
+bool IsSnapshotOption(std::string_view name) {
   for (const char* known :
        {"--size", "--seed", "--ms", "--clock", "--detail", "--look", "--frames"}) {
     if (name == known) return true;
   }
   return false;
 }
-}  // namespace
 
 bool ParseSnapshotOptions(int argc, const char* const* argv, SnapshotOptions& options,
                           std::string& error) {
@@ -108,7 +109,7 @@ bool ParseSnapshotOptions(int argc, const char* const* argv, SnapshotOptions& op
   options.path = argv[0];
   for (int i = 1; i < argc; i += 2) {
     const std::string name = argv[i];
-    if (!IsOption(name)) {
+    if (!IsSnapshotOption(name)) {
       error = "unknown option: " + name;
       return false;
     }

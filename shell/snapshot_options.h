@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "scene/platform.h"
 
@@ -23,3 +24,6 @@ struct SnapshotOptions {
 // argument at fault and the options are not to be used.
 bool ParseSnapshotOptions(int argc, const char* const* argv, SnapshotOptions& options,
                           std::string& error);
+
+// One of the options above, each of which takes a value.
+bool IsSnapshotOption(std::string_view name);

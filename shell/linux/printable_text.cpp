@@ -71,6 +71,10 @@ std::string PrintableText(std::string_view text, std::size_t limit) {
   return out;
 }
 
+std::string QuotedText(std::string_view text) {
+  return std::string(kOpenQuote) + PrintableText(text, kQuotedLimit) + std::string(kCloseQuote);
+}
+
 std::string PrintableMessage(std::string_view message) {
   const std::size_t open = message.find(kOpenQuote);
   const std::size_t close = message.rfind(kCloseQuote);

@@ -9,5 +9,9 @@
 // and the text cut after limit characters with "..." when it is longer.
 std::string PrintableText(std::string_view text, std::size_t limit);
 
+// Text from outside quoted (“like this”) as messages quote it: printable and
+// at most 60 characters.
+std::string QuotedText(std::string_view text);
+
 // A message from GLib with the text it quotes (“like this”) printable and cut short.
 std::string PrintableMessage(std::string_view message);

@@ -16,6 +16,14 @@ namespace {
 constexpr const char* kGroup = "vorn";
 constexpr const char* kRelativePath = "vorn/vorn.conf";
 constexpr int kFolderMode = 0700;  // settings are the user's own business
+// Two numbers fit in a few bytes: a file far larger than any hand-kept one
+// holds no settings, and reading it would cost time and memory for nothing.
+constexpr const char* kLargestFileText = "64 KiB";
+
+bool TooLarge(const std::string& path) {
+  struct stat status {};
+  return g_stat(path.c_str(), &status) == 0 && status.st_size > SettingsFile::kLargestFile;
+}
 
 // Frees a GError when it goes out of scope.
 struct ErrorHolder {
@@ -67,6 +75,10 @@ bool SettingsFile::OpenForReading() {
     Warn("not a regular file; using the defaults");
     return false;
   }
+  if (status.st_size > kLargestFile) {
+    Warn(std::string("larger than ") + kLargestFileText + ", not settings; using the defaults");
+    return false;
+  }
   TextHolder contents;
   ErrorHolder failure;
   if (!g_file_get_contents(path_.c_str(), &contents.text, &contents.size, &failure.error)) {
@@ -101,11 +113,12 @@ bool SettingsFile::OpenForWriting() {
   }
   g_free(folder);
   if (!haveFolder) return false;
-  // Other groups, comments and translations in a readable file survive the save.
+  // Other groups, comments and translations in a readable file survive the save;
+  // a file too large to hold settings is replaced, as one that cannot be read.
   const auto keepAll =
       static_cast<GKeyFileFlags>(G_KEY_FILE_KEEP_COMMENTS | G_KEY_FILE_KEEP_TRANSLATIONS);
   keyFile_ = g_key_file_new();
-  if (!g_key_file_load_from_file(keyFile_, path_.c_str(), keepAll, nullptr)) {
+  if (TooLarge(path_) || !g_key_file_load_from_file(keyFile_, path_.c_str(), keepAll, nullptr)) {
     g_key_file_free(keyFile_);
     keyFile_ = g_key_file_new();
   }
@@ -132,7 +145,10 @@ void SettingsFile::Close() {
     TextHolder contents;
     contents.text = g_key_file_to_data(keyFile_, &contents.size, nullptr);
     std::string reason;
-    if (!ReplaceFile(path_, contents.text, contents.size, reason)) writeError_ = reason;
+    // A dotfile manager's link may name a file that is not there yet.
+    if (!ReplaceFile(path_, contents.text, contents.size, reason, DanglingLink::kCreateTarget)) {
+      writeError_ = reason;
+    }
   }
   g_key_file_free(keyFile_);
   keyFile_ = nullptr;

@@ -17,6 +17,9 @@ class ScreenSaver;
 
 class SettingsFile : public SettingsStore {
  public:
+  // A file larger than this holds no settings: it is neither read nor kept by a save.
+  static constexpr std::int64_t kLargestFile = 64 * 1024;
+
   explicit SettingsFile(std::string path) : path_(std::move(path)) {}
   ~SettingsFile();
   SettingsFile(const SettingsFile&) = delete;

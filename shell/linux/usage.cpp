@@ -20,6 +20,6 @@ const char kUsageText[] =
     "  --fps                 show the frame rate\n"
     "  -h, --help            show this text\n"
     "  --version             show the version\n"
-    "Snapshot options: --size WxH, --seed N, --ms MS, --clock HH:MM:SS,\n"
-    "  --detail LEVEL, --look day|night, --frames N.\n"
+    "Snapshots need no display server. Snapshot options: --size WxH, --seed N,\n"
+    "  --ms MS, --clock HH:MM:SS, --detail LEVEL, --look day|night, --frames N.\n"
     "Settings: $XDG_CONFIG_HOME/vorn/vorn.conf. More in vorn(6).\n";

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <string>
 
 #include "resources/credits.h"
@@ -14,8 +15,10 @@
 #include "shell/launch_options.h"
 #include "shell/linux/linux_platform.h"
 #include "shell/linux/no_system_settings.h"
+#include "shell/linux/printable_text.h"
 #include "shell/linux/settings_dialog_program.h"
 #include "shell/linux/settings_file.h"
+#include "shell/linux/snapshot.h"
 #include "shell/linux/stop_signals.h"
 #include "shell/linux/usage.h"
 #include "shell/screen_saver.h"
@@ -24,13 +27,21 @@
 #include "shell/x11/hosted.h"
 #include "shell/x11/render_loop.h"
 #include "shell/x11/saver_window.h"
-#include "shell/x11/snapshot.h"
 #include "shell/x11/window_actions.h"
 #include "shell/x11/x_errors.h"
 
 namespace {
 constexpr int kUsageError = 2;
 constexpr int kNoDisplay = 1;
+constexpr int kOutOfMemory = 1;
+
+// Buffers sized by outside input are allocated without throwing, and a failure
+// is reported where it happens; any other allocation that fails ends the
+// program with one line rather than an abort.
+void OnOutOfMemory() {
+  std::fputs("vorn: cannot allocate memory; stopping\n", stderr);
+  std::_Exit(kOutOfMemory);
+}
 
 Display* OpenDisplay() {
   Display* display = XOpenDisplay(nullptr);
@@ -48,11 +59,7 @@ int Snapshot(int argc, char** argv) {
     std::fprintf(stderr, "vorn: %s\n", error.c_str());
     return kUsageError;
   }
-  Display* display = OpenDisplay();
-  if (display == nullptr) return kNoDisplay;
-  const int status = RunSnapshot(display, options);
-  XCloseDisplay(display);
-  return status;
+  return RunSnapshot(options);
 }
 
 // XScreenSaver names its window in the environment; without it, -root means the root window.
@@ -60,7 +67,8 @@ Window HostWindowForRoot(Display* display) {
   const char* named = std::getenv("XSCREENSAVER_WINDOW");
   if (named != nullptr) {
     if (const auto id = ParseWindowId(named)) return static_cast<Window>(*id);
-    std::fprintf(stderr, "vorn: XSCREENSAVER_WINDOW is not a window id: %s\n", named);
+    std::fprintf(stderr, "vorn: XSCREENSAVER_WINDOW is not a window id: %s\n",
+                 QuotedText(named).c_str());
   }
   return RootWindow(display, DefaultScreen(display));
 }
@@ -71,7 +79,6 @@ int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions
   if (display == nullptr) return kNoDisplay;
   TraceStartupStep("display");
   InstallXErrorHandlers();
-  InstallStopSignals();
   LinuxPlatform platform;
   InstallScenePlatform(platform);
   framePacing.delayMicroseconds = FrameDelayMicroseconds(launch);
@@ -92,10 +99,8 @@ int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions
     default: {
       const bool preview = launch.start.saverMode == SaverMode::kPreview;
       fullSizeTextures = launch.start.fullSizeTextures;
-      // A number too large for an X window id names no window.
-      const Window parent = launch.start.parentHandle <= kLargestXWindowId
-                                ? static_cast<Window>(launch.start.parentHandle)
-                                : 0;
+      // The command line has made sure a preview's number is an X window id.
+      const auto parent = static_cast<Window>(launch.start.parentHandle);
       status = RunSaverWindow(
           display, saver, actions,
           preview ? SaverPlacement::kInsideParent : SaverPlacement::kCoverScreen, parent);
@@ -108,6 +113,10 @@ int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A host may stop the saver as soon as it has started it: the stop must find
+  // the handlers in place however early it comes.
+  InstallStopSignals();
+  std::set_new_handler(OnOutOfMemory);
   BeginStartupTrace();
   const LaunchOptions launch = ParseLaunchOptions(argc, argv);
   if (launch.kind == LaunchKind::kUsageError) {

@@ -15,7 +15,7 @@ run() {
   status=$?
 }
 
-for help in --help -help -h "/s --help"; do
+for help in --help -help -h "/s --help" "--snapshot a.png --size 9x9 --help"; do
   # shellcheck disable=SC2086 # each case is one or more words
   run $help
   [ "$status" -eq 0 ] || fail "'$help' exited with $status"
@@ -26,9 +26,12 @@ for help in --help -help -h "/s --help"; do
   [ ! -s "$work/err" ] || fail "'$help' wrote to standard error"
 done
 
-run --version
-[ "$status" -eq 0 ] || fail "--version exited with $status"
-[ "$(cat "$work/out")" = "vorn $version" ] || fail "--version printed '$(cat "$work/out")'"
+for asked in "--version" "--snapshot a.png --version"; do
+  # shellcheck disable=SC2086
+  run $asked
+  [ "$status" -eq 0 ] || fail "'$asked' exited with $status"
+  [ "$(cat "$work/out")" = "vorn $version" ] || fail "'$asked' printed '$(cat "$work/out")'"
+done
 
 for bad in "--bogus" "/s --bogus" "--root --bogus" "/p 5 --colour red"; do
   # shellcheck disable=SC2086
@@ -38,6 +41,20 @@ for bad in "--bogus" "/s --bogus" "--root --bogus" "/p 5 --colour red"; do
   grep -q -- "--[bc]o" "$work/err" || fail "'$bad' message does not name the word"
   [ ! -s "$work/out" ] || fail "'$bad' wrote to standard output"
 done
+
+# A preview with no decimal window id names what it was given.
+while IFS='|' read -r arguments named; do
+  # shellcheck disable=SC2086
+  run $arguments
+  [ "$status" -eq 2 ] || fail "'$arguments' exited with $status, not 2"
+  [ "$(wc -l <"$work/err")" -eq 1 ] || fail "'$arguments' did not print exactly one line"
+  grep -q -- "$named" "$work/err" || fail "'$arguments' message does not name $named"
+done <<'CASES'
+/p abc|: abc
+/p 0x123|: 0x123
+/l 0|: 0 
+/p|missing
+CASES
 
 # An unknown switch letter does nothing, silently.
 run /q

@@ -2,7 +2,8 @@
 // file, and a broken one aborts so that libFuzzer keeps the file:
 // - loading the settings never changes the file;
 // - saved settings load back as they were saved;
-// - every other group and key of a readable file survives a save.
+// - every other group and key of a readable file (not larger than the
+//   settings file may be) survives a save.
 // Each bad file warns on stderr: run it with -close_fd_mask=2, as
 // scripts/run-fuzzers does, or the warnings fill the log.
 #include <glib.h>
@@ -154,6 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(reread.mouseControl == saver.mouseControl && reread.detail == saver.detail,
           "the saved settings did not load back");
 
+  if (size > SettingsFile::kLargestFile) return 0;
   if (GKeyFile* before = LoadKeyFile(contents)) {
     GKeyFile* after = LoadKeyFile(ReadFile());
     Require(after != nullptr && KeepsOtherGroupsAndKeys(before, after),

@@ -132,6 +132,12 @@ TEST(ParseLaunchOptions, HelpVersionAndUnknownDoubleDashWordsDecideWhereverTheyS
       // The value of an option is no option of its own.
       {{"--detail", "--help"}, LaunchKind::kUsageError},
       {{"-window-id", "--version"}, LaunchKind::kUsageError},
+      // A snapshot's options are read alike, its file name standing first.
+      {{"--snapshot", "x.png", "--help"}, LaunchKind::kHelp},
+      {{"--snapshot", "x.png", "--seed", "1", "--version", "--help"}, LaunchKind::kVersion},
+      {{"--snapshot", "-h"}, LaunchKind::kHelp},
+      {{"--snapshot", "x.png", "--bogus", "--help"}, LaunchKind::kUsageError},
+      {{"--snapshot", "x.png", "--detail", "--help"}, LaunchKind::kSnapshot},
       // Unknown Windows-style switches still do nothing.
       {{"/h"}, LaunchKind::kSaverSwitches},
       {{"-v"}, LaunchKind::kSaverSwitches},
@@ -141,6 +147,37 @@ TEST(ParseLaunchOptions, HelpVersionAndUnknownDoubleDashWordsDecideWhereverTheyS
     EXPECT_EQ(Parse(c.arguments).kind, c.kind);
   }
   EXPECT_EQ(Parse({"/s", "--bogus"}).error, "unknown option: --bogus");
+}
+
+TEST(ParseLaunchOptions, APreviewTakesADecimalWindowIdAndNamesAnyOtherValue) {
+  struct Case {
+    std::vector<const char*> arguments;
+    WindowHandleNumber window;  // 0: a usage error that names the value
+    const char* named;
+  };
+  const Case cases[] = {
+      {{"/p", "1234"}, 1234, ""},
+      {{"/l:77"}, 77, ""},
+      {{"-P4294967295"}, 0xFFFFFFFF, ""},
+      {{"/p", "abc"}, 0, "abc"},
+      {{"/p", "0x123"}, 0, "0x123"},
+      {{"/l", "12abc"}, 0, "12abc"},
+      {{"/p", "0"}, 0, ": 0"},
+      {{"/p", "4294967296"}, 0, "4294967296"},
+      {{"/p"}, 0, "missing"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    const LaunchOptions options = Parse(c.arguments);
+    if (c.window != 0) {
+      EXPECT_EQ(options.kind, LaunchKind::kSaverSwitches);
+      EXPECT_EQ(options.start.saverMode, SaverMode::kPreview);
+      EXPECT_EQ(options.start.parentHandle, c.window);
+      continue;
+    }
+    EXPECT_EQ(options.kind, LaunchKind::kUsageError);
+    EXPECT_NE(options.error.find(c.named), std::string::npos) << options.error;
+  }
 }
 
 TEST(ParseWindowId, TakesHexadecimalWithPrefixOrDecimalWithinThirtyTwoBits) {

@@ -44,8 +44,8 @@ eventually 10 has_child || fail "/l:ID made no preview window"
 kill "$keeper"
 ended_within 5 "$preview" || fail "the /l preview did not end with its host window"
 
-# No window to preview in: a message, and exit code 0 at once.
-for parent in 0 4000000000 123456789012; do
+# No window to preview in (an X window id that nobody has): a message, and exit code 0 at once.
+for parent in 4000000000 4294967295; do
   "$vorn" /p "$parent" 2>"$work/stderr"
   status=$?
   [ "$status" -eq 0 ] || fail "/p $parent exited with $status"
