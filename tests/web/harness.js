@@ -13,7 +13,6 @@ const kTypes = {
   ".html": "text/html",
   ".js": "text/javascript",
   ".wasm": "application/wasm",
-  ".png": "image/png",
 };
 
 // Serves the files of each root under its prefix ("/" and e.g. "/probes/").
@@ -83,13 +82,15 @@ async function WaitFor(what, check, deadlineMs = 60000) {
 }
 
 // A page of the browser at this address and viewport size, with its console
-// messages and uncaught errors collected in page.messages.
-async function OpenPage(browser, url, width = 640, height = 480) {
+// messages and uncaught errors collected in page.messages; beforeLoad(page)
+// runs before the address is loaded.
+async function OpenPage(browser, url, width = 640, height = 480, beforeLoad = async () => {}) {
   const page = await browser.newPage();
   await page.setViewport({ width, height });
   page.messages = [];
   page.on("console", (message) => page.messages.push(`${message.type()}: ${message.text()}`));
   page.on("pageerror", (error) => page.messages.push(`exception: ${error.message}`));
+  await beforeLoad(page);
   await page.goto(url);
   return page;
 }

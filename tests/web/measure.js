@@ -21,10 +21,8 @@ async function Main() {
   const server = await h.StartServer({ "/": pageDir });
   const { browser, close } = await h.StartBrowser();
   for (const detail of ["low", "middle", "high"]) {
-    const page = await browser.newPage();
-    await page.setViewport({ width: 1280, height: 720 });
-    await page.evaluateOnNewDocument(RecordFirstFrame);
-    await page.goto(`${server.url}/?detail=${detail}`);
+    const page = await h.OpenPage(browser, `${server.url}/?detail=${detail}`, 1280, 720,
+                                  (p) => p.evaluateOnNewDocument(RecordFirstFrame));
     await h.WaitForState(page, "running");
     const firstFrame = await page.evaluate(() => window.vornFirstFrameAt);
     const Frames = () => page.evaluate(() => Module._vorn_frames_drawn());

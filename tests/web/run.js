@@ -176,17 +176,15 @@ async function FullscreenLeftByAnotherKey(browser, url) {
   await page.close();
 }
 
-async function ProblemShownWithoutExceptions(browser, url, how, setUp) {
-  const page = await browser.newPage();
-  page.messages = [];
-  page.on("console", (message) => page.messages.push(`${message.type()}: ${message.text()}`));
-  page.on("pageerror", (error) => page.messages.push(`exception: ${error.message}`));
-  await page.setViewport({ width: 320, height: 240 });
-  await setUp(page);
+// The page at this address, after beforeLoad and then afterLoad, shows one
+// message about WebGL and nothing on the console.
+async function ProblemShownWithoutExceptions(browser, url, beforeLoad, afterLoad) {
+  const page = await h.OpenPage(browser, url, 320, 240, beforeLoad);
+  await afterLoad(page);
   await h.WaitForState(page, "problem");
   const text = await page.$eval("#problem", (box) => box.innerText);
-  assert.match(text, /WebGL/, `${how}: the message does not say what is missing`);
-  assert.deepEqual(h.Complaints(page), [], `${how}: the console had errors or warnings`);
+  assert.match(text, /WebGL/, "the message does not say what is missing");
+  AssertQuiet(page);
   await page.close();
 }
 
@@ -203,19 +201,17 @@ async function Main() {
     ["F goes full-screen, another key leaves it", () => FullscreenLeftByAnotherKey(browser, url)],
     ["settings kept in local storage; a bad address value warns once",
       () => SettingsKeptAndAddressChecked(browser, url)],
-    ["no WebGL: one message, no exceptions", () => ProblemShownWithoutExceptions(browser, url, "no WebGL",
+    ["no WebGL: one message, no exceptions", () => ProblemShownWithoutExceptions(browser, `${url}/`,
+      (page) => page.evaluateOnNewDocument(() => {
+        const original = HTMLCanvasElement.prototype.getContext;
+        HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {
+          return /webgl/.test(kind) ? null : original.call(this, kind, ...rest);
+        };
+      }),
+      async () => {})],
+    ["lost WebGL: one message, no exceptions", () => ProblemShownWithoutExceptions(browser, `${url}/`,
+      async () => {},
       async (page) => {
-        await page.evaluateOnNewDocument(() => {
-          const original = HTMLCanvasElement.prototype.getContext;
-          HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {
-            return /webgl/.test(kind) ? null : original.call(this, kind, ...rest);
-          };
-        });
-        await page.goto(`${url}/`);
-      })],
-    ["lost WebGL: one message, no exceptions", () => ProblemShownWithoutExceptions(browser, url, "lost",
-      async (page) => {
-        await page.goto(`${url}/`);
         await h.WaitForState(page, "running");
         await page.evaluate(() =>
           document.getElementById("canvas").getContext("webgl").getExtension("WEBGL_lose_context").loseContext());
