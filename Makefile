@@ -1,9 +1,12 @@
 # The front door: each target installs what is missing, builds and does its job.
 SHELL := /bin/sh
-SOURCES = $(shell find scene shell tests tools bench glut_shapes -name '*.cpp' -o -name '*.c' -o -name '*.h' 2>/dev/null)
+# npm's packages under tests/web are not ours to format.
+SOURCES = $(shell find scene shell tests tools bench glut_shapes -name node_modules -prune -o \
+	    \( -name '*.cpp' -o -name '*.c' -o -name '*.h' \) -print 2>/dev/null)
 
 .PHONY: all deps deps-test deps-windows deps-deb deb test-deb build run test test-linux test-asan test-windows windows bench-build bench bench-instructions format format-check
 .PHONY: deps-fuzz fuzz fuzz-build test-fuzz
+.PHONY: deps-web web run-web deps-web-test test-web bench-web
 
 all: build
 
@@ -35,7 +38,7 @@ run: build
 	fi
 
 # The test packages come first: the build finds GoogleTest when it configures.
-test: deps-test build format-check test-linux test-asan test-windows test-fuzz
+test: deps-test build format-check test-linux test-asan test-windows test-fuzz test-web
 
 test-linux:
 	scripts/with-display ctest --preset linux
@@ -61,6 +64,39 @@ fuzz: fuzz-build
 # A few seconds of each fuzzer: fails when any of them crashes.
 test-fuzz: fuzz-build
 	scripts/run-fuzzers build/fuzz 5
+
+# The web page in build/web (index.html, index.js, index.wasm), built with
+# Debian's Emscripten; any static file host can serve the folder.
+deps-web:
+	scripts/install-deps web
+
+web: deps-web
+	cmake --preset web
+	cmake --build --preset web
+
+WEB_PORT ?= 8000
+run-web: web
+	@echo "vorn's page: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	python3 -m http.server --bind 127.0.0.1 --directory build/web $(WEB_PORT)
+
+# Chromium and Node.js from Debian; npm only where the nodejs package lacks it.
+deps-web-test:
+	scripts/install-deps web-test
+	command -v npm >/dev/null || scripts/install-deps npm
+
+# puppeteer-core as the committed lock file pins it, installed again only when the lock changes.
+tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
+	cd tests/web && npm ci --no-audit --no-fund
+
+# The page in headless Chromium: its stills against vorn --snapshot, the
+# layer's probes against Mesa's fixed function, its input and its failures.
+test-web: deps-test deps-web-test web build tests/web/node_modules/.package-lock.json
+	scripts/with-display node tests/web/run.js build/web build/web-build/probes \
+	  build/linux/vorn build/linux/tests/web/probes/vorn_native_probes
+
+# The page's sizes, first frame and frame rates next to vorn --window's (not a test).
+bench-web: deps-test deps-web-test web build tests/web/node_modules/.package-lock.json
+	scripts/with-display -s 1920x1080 scripts/bench-web
 
 # vorn.scr, cross-built with mingw-w64.
 windows: deps-windows

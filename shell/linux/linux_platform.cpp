@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "shell/linux/embedded_bitmaps.h"
+#include "shell/embedded_bitmaps.h"
 #include "shell/startup_trace.h"
 
 std::uint32_t LinuxPlatform::Milliseconds() {

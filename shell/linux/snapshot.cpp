@@ -11,44 +11,14 @@
 #include <memory>
 #include <string>
 
-#include "scene/frame.h"
-#include "scene/random.h"
-#include "scene/scene_state.h"
-#include "scene/sky.h"
 #include "shell/egl/egl_context.h"
 #include "shell/egl/offscreen_target.h"
 #include "shell/linux/linux_platform.h"
 #include "shell/linux/replace_file.h"
 #include "shell/linux/stop_signals.h"
+#include "shell/snapshot_frames.h"
 
 namespace {
-constexpr std::uint32_t kFrameMilliseconds = 16;
-
-// The live platform, with the counter and the clock fixed where the options say so.
-class SnapshotPlatform : public ScenePlatform {
- public:
-  explicit SnapshotPlatform(const SnapshotOptions& options)
-      : milliseconds_(options.milliseconds), clock_(options.clock) {}
-
-  std::uint32_t Milliseconds() override {
-    return milliseconds_ ? *milliseconds_ : live_.Milliseconds();
-  }
-  bool LocalTimeOfDay(TimeOfDay& time) override {
-    if (!clock_) return live_.LocalTimeOfDay(time);
-    time = *clock_;
-    return true;
-  }
-  bool ReadBitmap(int id, BitmapPixels& bitmap) override { return live_.ReadBitmap(id, bitmap); }
-  void NextFrame() {
-    if (milliseconds_) *milliseconds_ += kFrameMilliseconds;
-  }
-
- private:
-  LinuxPlatform live_;
-  std::optional<std::uint32_t> milliseconds_;
-  std::optional<TimeOfDay> clock_;
-};
-
 // The sizes come from the command line, so any buffer here may be more than
 // the memory at hand: that is reported as a picture not written, never thrown.
 struct FreeMemory {
@@ -88,6 +58,8 @@ bool RoomToEncode(std::size_t pixelBytes) {
   std::free(room);
   return room != nullptr;
 }
+
+bool NoStopRequested() { return !StopRequested(); }
 
 bool OutOfMemory(std::string& reason) {
   reason = std::strerror(ENOMEM);
@@ -132,24 +104,11 @@ int RunSnapshot(const SnapshotOptions& options) {
     std::fprintf(stderr, "vorn: %s\n", error.c_str());
     return 1;
   }
-  SnapshotPlatform platform(options);
-  InstallScenePlatform(platform);
-  SeedRandom(options.seed ? *options.seed : StartupSeed());
-  detailLevel = options.detail;
-  fullSizeTextures = 1;
-  SetupView(options.width, options.height);
-  if (options.daylight) {
-    // The look was drawn all the same, so every later draw stays as without the option.
-    sceneState.daylight = *options.daylight;
-    ApplySkyAndFog();
-  }
-  for (int frame = 0; frame < options.frames; ++frame) {
-    if (StopRequested()) {
-      std::fputs("vorn: stopped; no picture written\n", stderr);
-      return 1;
-    }
-    if (frame > 0) platform.NextFrame();
-    DrawFrame();
+  LinuxPlatform live;
+  SnapshotPlatform platform(options, live);
+  if (!DrawSnapshotFrames(options, platform, StartupSeed(), NoStopRequested)) {
+    std::fputs("vorn: stopped; no picture written\n", stderr);
+    return 1;
   }
   glFinish();
   std::string reason;

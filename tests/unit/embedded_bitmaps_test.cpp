@@ -1,6 +1,6 @@
 // The bitmaps packed into the Linux executable: found by resource id, decoded top row first,
 // and pixel for pixel the committed files.
-#include "shell/linux/embedded_bitmaps.h"
+#include "shell/embedded_bitmaps.h"
 
 #include <gtest/gtest.h>
 

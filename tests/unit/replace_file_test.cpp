@@ -9,50 +9,25 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "shell/linux/settings_file.h"
 #include "shell/screen_saver.h"
 #include "tests/support/no_window.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-int EntriesIn(const std::string& folder) {
-  GDir* contents = g_dir_open(folder.c_str(), 0, nullptr);
-  if (contents == nullptr) return -1;
-  int entries = 0;
-  while (g_dir_read_name(contents) != nullptr) ++entries;
-  g_dir_close(contents);
-  return entries;
-}
-
 struct ReplaceFileTest : testing::Test {
-  void SetUp() override {
-    gchar* made = g_dir_make_tmp("vorn-replace-XXXXXX", nullptr);
-    ASSERT_NE(made, nullptr);
-    folder = made;
-    g_free(made);
-    path = folder + "/file";
-  }
-  void TearDown() override {
-    const std::string command = "rm -rf '" + folder + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-  }
+  void SetUp() override { ASSERT_FALSE(folder.empty()); }
 
   bool Replace(const std::string& text) {
     reason.clear();
     return ReplaceFile(path, text.data(), text.size(), reason);
   }
 
-  std::string folder;
-  std::string path;
+  ScratchFolder scratch{"vorn-replace-XXXXXX"};
+  const std::string& folder = scratch.path();
+  std::string path = folder + "/file";
   std::string reason;
 };
 

@@ -8,20 +8,13 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "shell/screen_saver.h"
 #include "tests/support/no_window.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 void WriteAll(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
 
 int LineCount(const std::string& text) {
@@ -32,16 +25,8 @@ int LineCount(const std::string& text) {
 
 struct SettingsFileTest : testing::Test {
   void SetUp() override {
-    gchar* made = g_dir_make_tmp("vorn-settings-XXXXXX", nullptr);
-    ASSERT_NE(made, nullptr);
-    folder = made;
-    g_free(made);
-    path = folder + "/vorn/vorn.conf";
-    ASSERT_EQ(g_mkdir(path.substr(0, path.rfind('/')).c_str(), 0700), 0);
-  }
-  void TearDown() override {
-    const std::string command = "rm -rf '" + folder + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    ASSERT_FALSE(folder.empty());
+    ASSERT_EQ(g_mkdir((folder + "/vorn").c_str(), 0700), 0);
   }
 
   // Loads into a saver whose fields hold nonsense first; returns what went to stderr.
@@ -56,8 +41,9 @@ struct SettingsFileTest : testing::Test {
 
   NoWindow window;
   ScreenSaver saver{window};
-  std::string folder;
-  std::string path;
+  ScratchFolder scratch{"vorn-settings-XXXXXX"};
+  const std::string& folder = scratch.path();
+  std::string path = folder + "/vorn/vorn.conf";
 };
 
 TEST(SettingsFilePath, FollowsXdgConfigHomeOnlyWhenAbsolute) {
@@ -224,12 +210,7 @@ TEST_F(SettingsFileTest, SavingReplacesTheFileInOneStepAndKeepsWhatElseItHolds) 
   EXPECT_NE(saved.find("# kept"), std::string::npos) << saved;
   EXPECT_NE(saved.find("Rotate=0\nDetail=0"), std::string::npos) << saved;
   EXPECT_NE(saved.find("[other]\nx=y"), std::string::npos) << saved;
-  GDir* contents = g_dir_open((folder + "/vorn").c_str(), 0, nullptr);
-  ASSERT_NE(contents, nullptr);
-  int entries = 0;
-  while (g_dir_read_name(contents) != nullptr) ++entries;
-  g_dir_close(contents);
-  EXPECT_EQ(entries, 1) << "a temporary file was left behind";
+  EXPECT_EQ(EntriesIn(folder + "/vorn"), 1) << "a temporary file was left behind";
 }
 
 TEST_F(SettingsFileTest, SavingThroughALinkWritesItsTargetAndKeepsTheLinkAndTheMode) {

@@ -1,11 +1,11 @@
-#include "shell/linux/embedded_bitmaps.h"
+#include "shell/embedded_bitmaps.h"
 
 #include <stb/stb_image.h>
 
 #include <algorithm>
 #include <cstddef>
 
-#include "shell/linux/embedded_bitmap_files.h"
+#include "shell/embedded_bitmap_files.h"
 
 bool DecodeEmbeddedBitmap(int id, int& width, int& height,
                           std::vector<std::uint8_t>& rgbTopRowFirst) {

@@ -1,0 +1,121 @@
+#include "shell/web/fixed_function/shaders.h"
+
+const char* const kFixedVertexShader = R"(
+precision highp float;
+attribute vec4 aPosition;
+attribute vec3 aNormal;
+attribute vec4 aColor;
+attribute vec2 aTexCoord;
+
+uniform mat4 uModelView;
+uniform mat4 uProjection;
+uniform mat3 uNormalMatrix;
+uniform bool uLighting;
+uniform bool uNormalize;
+// Which material colours follow the vertex colour: 0 none, 1 ambient and
+// diffuse, 2 ambient, 3 diffuse, 4 specular, 5 emission.
+uniform int uColorMaterial;
+uniform vec4 uMaterialAmbient;
+uniform vec4 uMaterialDiffuse;
+uniform vec4 uMaterialSpecular;
+uniform vec4 uMaterialEmission;
+uniform float uShininess;
+uniform vec4 uModelAmbient;
+uniform bool uLightOn[2];
+uniform vec4 uLightPosition[2];  // eye space
+uniform vec4 uLightAmbient[2];
+uniform vec4 uLightDiffuse[2];
+uniform vec4 uLightSpecular[2];
+uniform vec3 uLightAttenuation[2];  // constant, linear, quadratic
+uniform bvec2 uSphereMap;           // S and T generated
+
+varying vec4 vColor;
+varying vec2 vTexCoord;
+varying float vFogDepth;
+
+vec4 Tracked(int mode, vec4 material) {
+  return uColorMaterial == mode ? aColor : material;
+}
+
+vec4 Lit(vec3 eye, vec3 n) {
+  bool both = uColorMaterial == 1;
+  vec4 ambient = both ? aColor : Tracked(2, uMaterialAmbient);
+  vec4 diffuse = both ? aColor : Tracked(3, uMaterialDiffuse);
+  vec4 specular = Tracked(4, uMaterialSpecular);
+  vec4 emission = Tracked(5, uMaterialEmission);
+  vec3 sum = emission.rgb + ambient.rgb * uModelAmbient.rgb;
+  for (int i = 0; i < 2; ++i) {
+    if (!uLightOn[i]) continue;
+    vec3 toLight;
+    float attenuation = 1.0;
+    if (uLightPosition[i].w != 0.0) {
+      vec3 offset = uLightPosition[i].xyz / uLightPosition[i].w - eye;
+      float d = length(offset);
+      toLight = offset / d;
+      vec3 k = uLightAttenuation[i];
+      attenuation = 1.0 / (k.x + k.y * d + k.z * d * d);
+    } else {
+      toLight = normalize(uLightPosition[i].xyz);
+    }
+    float nDotL = max(dot(n, toLight), 0.0);
+    vec3 halfway = normalize(toLight + vec3(0.0, 0.0, 1.0));
+    float nDotH = max(dot(n, halfway), 0.0);
+    // Stretched normals make the power overflow, and an infinite power times a
+    // colour's zero channel would be NaN: the power stays finite.
+    float shine = nDotL > 0.0 ? min(pow(nDotH, uShininess), 1e30) : 0.0;
+    sum += attenuation * (ambient.rgb * uLightAmbient[i].rgb +
+                          nDotL * diffuse.rgb * uLightDiffuse[i].rgb +
+                          shine * specular.rgb * uLightSpecular[i].rgb);
+  }
+  return clamp(vec4(sum, diffuse.a), 0.0, 1.0);
+}
+
+void main() {
+  vec4 eye = uModelView * aPosition;
+  gl_Position = uProjection * eye;
+  vec3 n = uNormalMatrix * aNormal;
+  if (uNormalize && dot(n, n) > 0.0) n = normalize(n);
+  vec3 eyePoint = eye.xyz / eye.w;
+  vColor = uLighting ? Lit(eyePoint, n) : clamp(aColor, 0.0, 1.0);
+  vTexCoord = aTexCoord;
+  if (any(uSphereMap)) {
+    vec3 u = normalize(eyePoint);
+    vec3 r = u - 2.0 * n * dot(n, u);
+    float m = 2.0 * sqrt(r.x * r.x + r.y * r.y + (r.z + 1.0) * (r.z + 1.0));
+    vec2 generated = r.xy / m + 0.5;
+    if (uSphereMap.x) vTexCoord.x = generated.x;
+    if (uSphereMap.y) vTexCoord.y = generated.y;
+  }
+  vFogDepth = abs(eye.z);
+}
+)";
+
+const char* const kFixedFragmentShader = R"(
+#ifdef GL_FRAGMENT_PRECISION_HIGH
+precision highp float;
+#else
+precision mediump float;
+#endif
+uniform bool uTexturing;
+uniform sampler2D uTexture;
+uniform int uFogMode;  // 0 off, 1 linear, 2 exp, 3 exp2
+uniform vec4 uFogColor;
+uniform vec3 uFog;  // start, end, density
+
+varying vec4 vColor;
+varying vec2 vTexCoord;
+varying float vFogDepth;
+
+void main() {
+  vec4 color = vColor;
+  if (uTexturing) color *= texture2D(uTexture, vTexCoord);
+  if (uFogMode != 0) {
+    float z = vFogDepth;
+    float f = uFogMode == 1 ? (uFog.y - z) / (uFog.y - uFog.x)
+            : uFogMode == 2 ? exp(-uFog.z * z)
+                            : exp(-(uFog.z * z) * (uFog.z * z));
+    color.rgb = mix(uFogColor.rgb, color.rgb, clamp(f, 0.0, 1.0));
+  }
+  gl_FragColor = color;
+}
+)";

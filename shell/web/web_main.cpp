@@ -1,0 +1,165 @@
+// The page's program: the address and the stored settings, the WebGL context
+// with the fixed-function layer on it, and then either a still picture or the
+// live scene, one frame per animation frame of the browser (which pauses them
+// while the tab is hidden).
+#include <GL/gl.h>
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <string>
+
+#include "scene/frame.h"
+#include "scene/random.h"
+#include "scene/scene_state.h"
+#include "scene/sky.h"
+#include "shell/snapshot_frames.h"
+#include "shell/web/fixed_function/fixed_function.h"
+#include "shell/web/local_settings_store.h"
+#include "shell/web/page_address.h"
+#include "shell/web/page_bridge.h"
+#include "shell/web/page_input.h"
+#include "shell/web/web_platform.h"
+
+namespace {
+constexpr const char* kNoWebGL =
+    "This page needs WebGL, which this browser does not offer or has switched off.";
+constexpr const char* kContextLost =
+    "The browser took WebGL away from this page. Reload the page to see vorn again.";
+
+// The page has no window of its own to close.
+class PageActions : public SaverWindowActions {
+ public:
+  void PostCloseMessage() override { LeaveFullscreen(); }
+  void RefreshCursor() override {}
+  bool VerifyPassword() override { return true; }
+};
+
+PageActions pageActions;
+ScreenSaver saver(pageActions);
+WebPlatform platform;
+int viewWidth = 0;
+int viewHeight = 0;
+long framesDrawn = 0;
+
+EMSCRIPTEN_WEBGL_CONTEXT_HANDLE CreateContext(bool keepPicture) {
+  EmscriptenWebGLContextAttributes attributes;
+  emscripten_webgl_init_context_attributes(&attributes);
+  // An opaque picture with depth and stencil and no smoothing, as a window gets.
+  attributes.alpha = EM_FALSE;
+  attributes.stencil = EM_TRUE;
+  attributes.antialias = EM_FALSE;
+  attributes.preserveDrawingBuffer = keepPicture ? EM_TRUE : EM_FALSE;
+  attributes.majorVersion = 1;
+  const auto context = emscripten_webgl_create_context("#canvas", &attributes);
+  if (context <= 0 || emscripten_webgl_make_context_current(context) != EMSCRIPTEN_RESULT_SUCCESS) {
+    return 0;
+  }
+  return context;
+}
+
+// Sets the scene up for a view of this size, in place of the textures it had.
+void StartView(int width, int height) {
+  emscripten_set_canvas_element_size("#canvas", width, height);
+  viewWidth = width;
+  viewHeight = height;
+  const GLuint textures[] = {sceneState.reflectionTexture, sceneState.floorTexture};
+  glDeleteTextures(2, textures);
+  SetupView(width, height);
+}
+
+// The view set up again for a new size, with the scene going on as it was.
+void ResizeView(int width, int height) {
+  const SceneState kept = sceneState;
+  StartView(width, height);
+  const SceneState fresh = sceneState;
+  sceneState = kept;
+  sceneState.reflectionTexture = fresh.reflectionTexture;
+  sceneState.floorTexture = fresh.floorTexture;
+  ApplySkyAndFog();
+}
+
+void DrawLiveFrame() {
+  int width = 0;
+  int height = 0;
+  CanvasPixelSize(width, height);
+  if (width > 0 && height > 0 && (width != viewWidth || height != viewHeight)) {
+    (viewWidth == 0 ? StartView : ResizeView)(width, height);
+  }
+  DrawFrame();
+  if (++framesDrawn == 1) MarkPageState("running");
+}
+
+EM_BOOL OnContextLost(int, const void*, void*) {
+  emscripten_cancel_main_loop();
+  ShowProblem(kContextLost);
+  return EM_TRUE;
+}
+
+// A still picture in a page is never stopped halfway.
+bool EveryFrame() { return true; }
+
+void DrawStill(const SnapshotOptions& options) {
+  emscripten_set_canvas_element_size("#canvas", options.width, options.height);
+  SnapshotPlatform still(options, platform);
+  DrawSnapshotFrames(options, still, PageSeed(), EveryFrame);
+  MarkPageState("still");
+}
+
+// Keeps one changed setting in local storage, and only that one: a value the
+// address gave for this visit stays out of it.
+void StoreSetting(std::int32_t ScreenSaver::*field, std::int32_t value) {
+  LocalSettingsStore store;
+  PageActions noActions;
+  ScreenSaver stored(noActions);
+  stored.LoadSettings(store);
+  stored.*field = value;
+  stored.SaveSettings(store);
+  saver.*field = value;
+}
+}  // namespace
+
+extern "C" {
+// The page's controls: each change is kept and takes effect at once.
+EMSCRIPTEN_KEEPALIVE void vorn_set_mouse_control(int on) {
+  StoreSetting(&ScreenSaver::mouseControl, on != 0 ? 1 : 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void vorn_set_detail(int detail) {
+  StoreSetting(&ScreenSaver::detail, detail);
+  detailLevel = detail;
+  // The detail is read when the scene is set up, which starts it afresh.
+  if (viewWidth > 0) StartView(viewWidth, viewHeight);
+}
+
+// For measuring: the live frames drawn since the page started.
+EMSCRIPTEN_KEEPALIVE long vorn_frames_drawn() { return framesDrawn; }
+}
+
+int main() {
+  const PageAddress address =
+      ParsePageAddress(emscripten_run_script_string("location.search.slice(1)"));
+  for (const std::string& warning : address.warnings) WarnOnConsole(warning.c_str());
+
+  LocalSettingsStore store;
+  saver.LoadSettings(store);
+  if (address.detail) saver.detail = *address.detail;
+  if (address.mouseControl) saver.mouseControl = *address.mouseControl;
+  detailLevel = saver.detail;
+  ShowSettings(saver.mouseControl, saver.detail);
+
+  if (CreateContext(address.still.has_value()) == 0 || !StartFixedFunction()) {
+    ShowProblem(kNoWebGL);
+    return 0;
+  }
+  emscripten_set_webglcontextlost_callback("#canvas", nullptr, EM_FALSE, OnContextLost);
+  if (address.still) {
+    DrawStill(*address.still);
+    return 0;
+  }
+  InstallScenePlatform(platform);
+  SeedRandom(PageSeed());
+  fullSizeTextures = 1;
+  ListenToPageInput(saver);
+  emscripten_set_main_loop(DrawLiveFrame, 0, EM_FALSE);
+  return 0;
+}
