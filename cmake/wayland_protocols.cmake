@@ -7,18 +7,8 @@ enable_language(C)
 pkg_check_modules(WAYLAND_SCANNER REQUIRED wayland-scanner)
 pkg_get_variable(wayland_scanner wayland-scanner wayland_scanner)
 pkg_get_variable(wayland_protocols_dir wayland-protocols pkgdatadir)
-set(VORN_WLROOTS_SOURCE "$ENV{VORN_WLROOTS_SOURCE}" CACHE PATH
-    "Debian's wlroots source package, unpacked (found by scripts/debian-source when empty)")
-if(NOT EXISTS "${VORN_WLROOTS_SOURCE}/protocol/wlr-layer-shell-unstable-v1.xml")
-  execute_process(
-    COMMAND ${PROJECT_SOURCE_DIR}/scripts/debian-source wlroots
-    OUTPUT_VARIABLE wlroots_source OUTPUT_STRIP_TRAILING_WHITESPACE
-    RESULT_VARIABLE wlroots_status)
-  if(NOT wlroots_status EQUAL 0)
-    message(FATAL_ERROR "scripts/debian-source cannot unpack Debian's wlroots source package")
-  endif()
-  set_property(CACHE VORN_WLROOTS_SOURCE PROPERTY VALUE ${wlroots_source})
-endif()
+include(${PROJECT_SOURCE_DIR}/cmake/debian_source.cmake)
+vorn_debian_source(VORN_WLROOTS_SOURCE wlroots protocol/wlr-layer-shell-unstable-v1.xml)
 set(vorn_wlroots_protocols ${VORN_WLROOTS_SOURCE}/protocol)
 set(vorn_wayland_protocols ${wayland_protocols_dir})
 

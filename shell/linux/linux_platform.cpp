@@ -1,8 +1,7 @@
 #include "shell/linux/linux_platform.h"
 
-#include <ctime>
-
 #include "shell/embedded_bitmaps.h"
+#include "shell/local_time.h"
 #include "shell/startup_trace.h"
 
 std::uint32_t LinuxPlatform::Milliseconds() {
@@ -11,13 +10,7 @@ std::uint32_t LinuxPlatform::Milliseconds() {
       std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
 
-bool LinuxPlatform::LocalTimeOfDay(TimeOfDay& time) {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (now == static_cast<std::time_t>(-1) || localtime_r(&now, &local) == nullptr) return false;
-  time = TimeOfDay{local.tm_hour, local.tm_min, local.tm_sec};
-  return true;
-}
+bool LinuxPlatform::LocalTimeOfDay(TimeOfDay& time) { return ReadLocalTimeOfDay(time); }
 
 bool LinuxPlatform::ReadBitmap(int id, BitmapPixels& bitmap) {
   // Each texture starts from its bitmap.

@@ -3,22 +3,15 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
-#include <ctime>
-
 #include "shell/embedded_bitmaps.h"
+#include "shell/local_time.h"
 
 std::uint32_t WebPlatform::Milliseconds() {
   // performance.now() counts from the page's start: a small origin, as the scene wants.
   return static_cast<std::uint32_t>(static_cast<std::uint64_t>(emscripten_get_now()));
 }
 
-bool WebPlatform::LocalTimeOfDay(TimeOfDay& time) {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (now == static_cast<std::time_t>(-1) || localtime_r(&now, &local) == nullptr) return false;
-  time = TimeOfDay{local.tm_hour, local.tm_min, local.tm_sec};
-  return true;
-}
+bool WebPlatform::LocalTimeOfDay(TimeOfDay& time) { return ReadLocalTimeOfDay(time); }
 
 bool WebPlatform::ReadBitmap(int id, BitmapPixels& bitmap) {
   return DecodeEmbeddedBitmap(id, bitmap.width, bitmap.height, bitmap.rgb);
