@@ -71,7 +71,7 @@ snapshot=$started
 # Drawing has begun once start-up's work is behind it: a second of the processor.
 # shellcheck disable=SC2317 # called through eventually
 drawing() {
-  [ "$(awk '{ print $14 + $15 }' "/proc/$snapshot/stat" 2>/dev/null)" -ge "$(getconf CLK_TCK)" ]
+  [ "$(cpu_ticks "$snapshot")" -ge "$(getconf CLK_TCK)" ]
 }
 eventually 30 drawing || fail "the snapshot did not start drawing within 30 s"
 kill "$server"
