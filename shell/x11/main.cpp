@@ -1,6 +1,7 @@
 // The Linux entry: the screen saver switches, the XScreenSaver hack options,
 // the saver in an ordinary window, snapshots rendered to a PNG, the usage
 // text and the version.
+#include <GL/glx.h>
 #include <X11/Xlib.h>
 
 #include <cstdio>
@@ -32,6 +33,7 @@
 namespace {
 constexpr int kUsageError = 2;
 constexpr int kNoDisplay = 1;
+constexpr int kNoPicture = 1;
 
 Display* OpenDisplay() {
   Display* display = XOpenDisplay(nullptr);
@@ -40,6 +42,15 @@ Display* OpenDisplay() {
     std::fprintf(stderr, "vorn: cannot open the X display \"%s\"\n", name ? name : "");
   }
   return display;
+}
+
+// Nothing can be drawn without GLX: said once, before anything else asks it for more.
+bool HasGlx(Display* display) {
+  int errorBase = 0;
+  int eventBase = 0;
+  if (glXQueryExtension(display, &errorBase, &eventBase)) return true;
+  std::fputs("vorn: the X display has no OpenGL (GLX); nothing can be drawn\n", stderr);
+  return false;
 }
 
 int Snapshot(int argc, char** argv) {
@@ -51,6 +62,10 @@ int Snapshot(int argc, char** argv) {
   }
   Display* display = OpenDisplay();
   if (display == nullptr) return kNoDisplay;
+  if (!HasGlx(display)) {
+    XCloseDisplay(display);
+    return kNoPicture;
+  }
   InitShapes();
   const int status = RunSnapshot(display, options);
   XCloseDisplay(display);
@@ -71,6 +86,11 @@ Window HostWindowForRoot(Display* display) {
 int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions) {
   Display* display = OpenDisplay();
   if (display == nullptr) return kNoDisplay;
+  // Like a window that cannot be set up, no end of a saver's run.
+  if (!HasGlx(display)) {
+    XCloseDisplay(display);
+    return 0;
+  }
   TraceStartupStep("display");
   InitShapes();
   TraceStartupStep("shapes");

@@ -1,0 +1,62 @@
+#!/bin/sh
+# Displays that cannot serve vorn, each on an Xvfb of its own: one without
+# GLX ends every mode with vorn's one line (exit code 0, 1 for a snapshot).
+# Usage: display_test.sh path/to/vorn path/to/host_window, on any display.
+set -u
+# shellcheck source=tests/x11/lib.sh
+. "$(dirname "$0")/lib.sh"
+
+# Starts vorn in the mode $1 on the current display, on or in a host window
+# of its own where the mode needs one; the process is in $run.
+start_mode() {
+  case $1 in
+    --window-id | /p)
+      start_host 160 120 2>/dev/null
+      start "$vorn" "$1" "$host" 2>"$work/stderr"
+      ;;
+    --root-on-host)
+      start_host 160 120 2>/dev/null
+      start env XSCREENSAVER_WINDOW="$host" "$vorn" --root 2>"$work/stderr"
+      ;;
+    --snapshot) start "$vorn" --snapshot "$work/shot.png" 2>"$work/stderr" ;;
+    *) start "$vorn" "$1" 2>"$work/stderr" ;;
+  esac
+  run=$started
+}
+
+# Expects the run to end within 20 s with the exit code $2 (or, only where
+# $3 is given, that one) and with one line on standard error matching $4
+# (at most one for $5 = "at most"), after what $1 says.
+expect_end() {
+  if ! ended_within 20 "$run"; then
+    fail "$1: vorn did not end"
+    return
+  fi
+  lines=$(wc -l <"$work/stderr")
+  if [ "$status" -ne "$2" ] && [ "$status" -ne "${3:-$2}" ]; then
+    fail "$1: exit code $status; said: $(cat "$work/stderr")"
+  elif [ "$lines" -gt 1 ] || { [ "$lines" -eq 0 ] && [ "$5" != "at most" ]; } ||
+    { [ "$lines" -eq 1 ] && ! grep -q "$4" "$work/stderr"; }; then
+    fail "$1: said: $(cat "$work/stderr")"
+  fi
+}
+
+screen=$DISPLAY
+
+# Without GLX: a screen of 8 bits, on which Xvfb offers none, and the extension turned off.
+for kind in "640x480x8" "640x480x24 -extension GLX"; do
+  for mode in /s --window --root --window-id /p --snapshot; do
+    # shellcheck disable=SC2086 # the size and the server's options
+    start_display $kind
+    export DISPLAY="$display"
+    start_mode "$mode"
+    code=0
+    [ "$mode" != --snapshot ] || code=1
+    expect_end "$mode on a display of $kind" "$code" "" "^vorn: .*GLX" exactly
+    [ ! -e "$work/shot.png" ] || fail "a snapshot without GLX wrote a picture"
+    kill "$server"
+    export DISPLAY="$screen"
+  done
+done
+
+finish
