@@ -1,6 +1,6 @@
 # The front door: each target installs what is missing, builds and does its job.
 SHELL := /bin/sh
-SOURCES = $(shell find scene shell tests tools bench -name '*.cpp' -o -name '*.h' 2>/dev/null)
+SOURCES = $(shell find scene shell tests tools bench glut_shapes -name '*.cpp' -o -name '*.c' -o -name '*.h' 2>/dev/null)
 
 .PHONY: all deps deps-test deps-windows deps-deb deb test-deb build run test test-linux test-asan test-windows windows bench-build bench bench-instructions format format-check
 .PHONY: deps-fuzz fuzz fuzz-build test-fuzz
@@ -62,9 +62,8 @@ fuzz: fuzz-build
 test-fuzz: fuzz-build
 	scripts/run-fuzzers build/fuzz 5
 
-# vorn.scr, cross-built with mingw-w64 over a static freeglut made from Debian's source package.
+# vorn.scr, cross-built with mingw-w64.
 windows: deps-windows
-	scripts/build-freeglut-mingw
 	cmake --preset windows
 	cmake --build --preset windows
 

@@ -28,7 +28,6 @@
 #include "scene/frame.h"
 #include "scene/random.h"
 #include "scene/scene_state.h"
-#include "scene/shapes.h"
 #include "shell/linux/linux_platform.h"
 #include "shell/x11/glx_surface.h"
 
@@ -226,7 +225,6 @@ int main(int argc, char** argv) {
   }
   if (!instructions) ReportStartup(display, VORN_PROGRAM);
   std::fflush(stdout);
-  InitShapes();
   StillPlatform platform;
   InstallScenePlatform(platform);
   Measure(display, firstCase, endCase, mode);

@@ -1,6 +1,6 @@
 // Start-up of the real drawing program, launched as a host launches it: the
 // milliseconds from launch to each traced step (reaching main, the display,
-// the shapes, the GL context, each texture, the first frame and first swap).
+// the GL context, each texture, the first frame and first swap).
 #pragma once
 
 #include <X11/Xlib.h>

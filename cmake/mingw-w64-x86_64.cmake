@@ -1,8 +1,7 @@
 # CMake toolchain for cross-building 64-bit Windows programs with Debian's
 # mingw-w64. The win32 thread model needs no libwinpthread, and -static folds
 # libstdc++ and libgcc into the executable, so it imports only system DLLs.
-# Libraries are looked up in the mingw sysroot and in the static freeglut that
-# scripts/build-freeglut-mingw installs into the build tree.
+# Libraries are looked up in the mingw sysroot.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -11,9 +10,7 @@ set(CMAKE_C_COMPILER ${VORN_MINGW_TARGET}-gcc-win32)
 set(CMAKE_CXX_COMPILER ${VORN_MINGW_TARGET}-g++-win32)
 set(CMAKE_RC_COMPILER ${VORN_MINGW_TARGET}-windres)
 
-get_filename_component(VORN_FREEGLUT_MINGW_PREFIX
-  "${CMAKE_CURRENT_LIST_DIR}/../build/deps/freeglut-mingw" ABSOLUTE)
-set(CMAKE_FIND_ROOT_PATH /usr/${VORN_MINGW_TARGET} ${VORN_FREEGLUT_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH /usr/${VORN_MINGW_TARGET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

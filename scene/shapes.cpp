@@ -2,13 +2,6 @@
 
 #include <GL/freeglut.h>
 
-void InitShapes() {
-  int argc = 1;
-  char name[] = "vorn";
-  char* argv[] = {name, nullptr};
-  glutInit(&argc, argv);
-}
-
 void DrawBox(double x, double y, double z, float width, float height, float depth) {
   glPushMatrix();
   glTranslated(x, y, z);

@@ -1,9 +1,5 @@
-// freeglut's solid shapes: their one-time set-up, and boxes made of its unit cube.
+// Boxes made of freeglut's unit cube.
 #pragma once
-
-// freeglut's shapes end the process unless this has run once, after the
-// platform's display is open (on X, freeglut opens its own connection).
-void InitShapes();
 
 // A unit cube stretched to width × height × depth around (x, y, z) of the
 // current frame. Nothing renormalises its normals: they stretch with it, and

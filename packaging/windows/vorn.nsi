@@ -10,7 +10,8 @@
 ; and OUTFILE.
 ;
 ; Switches: /S installs or uninstalls silently. A silent installation leaves
-; the current screen saver alone unless /CURRENT is given too.
+; the current screen saver alone unless /CURRENT is given too. The setup ends
+; with exit code 2 when it cannot put the new vorn.scr in place.
 
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -27,7 +28,9 @@ RequestExecutionLevel admin
 ; The saver's own settings (kOwnSettingsKey in shell/win32/registry_store.h).
 !define SETTINGS_KEY "Software\zd7\ORVALINDE\vorn"
 !define SPI_SETSCREENSAVEACTIVE 17
+!define SPIF_UPDATEINIFILE 1
 !define SPIF_SENDCHANGE 2
+!define /math SPIF_STORE_AND_TELL ${SPIF_UPDATEINIFILE} | ${SPIF_SENDCHANGE}
 
 Name "vorn ${VERSION}"
 OutFile "${OUTFILE}"
@@ -63,7 +66,25 @@ Section "vorn screen saver" SecSaver
   SectionIn RO
   ; A 64-bit installer sees the real System32, not its 32-bit stand-in.
   SetOutPath "$SYSDIR"
+  ; A running saver (the full screen, or the preview of the Screen Saver
+  ; settings) cannot be overwritten, but it can be renamed: the old copy moves
+  ; aside and goes at the next restart, and the new one takes its name.
+  ${If} ${FileExists} "$SYSDIR\vorn.scr"
+    GetTempFileName $0 "$SYSDIR"
+    Delete "$0"
+    Rename "$SYSDIR\vorn.scr" "$0"
+    Delete /REBOOTOK "$0"
+  ${EndIf}
+  ; Never report success with an old saver in place.
+  SetOverwrite try
+  ClearErrors
   File "${STAGE}/vorn.scr"
+  ${If} ${Errors}
+    MessageBox MB_ICONSTOP "Cannot replace $SYSDIR\vorn.scr. Close the screen saver and its settings, then run the setup again." /SD IDOK
+    SetErrorLevel 2
+    Abort
+  ${EndIf}
+  SetOverwrite on
   SetOutPath "$INSTDIR"
   File "${STAGE}/README.txt"
   File "${STAGE}/LICENSE.txt"
@@ -86,7 +107,8 @@ SectionEnd
 ; The settings belong to the user who runs the setup program.
 Section "Make it the current screen saver" SecCurrent
   WriteRegStr HKCU "${DESKTOP_KEY}" SCRNSAVE.EXE "$SYSDIR\vorn.scr"
-  System::Call "user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 1, p 0, i ${SPIF_SENDCHANGE})"
+  ; Written to the user's profile too, so that it lasts past the next log-on.
+  System::Call "user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 1, p 0, i ${SPIF_STORE_AND_TELL})"
 SectionEnd
 
 Function .onInit

@@ -36,6 +36,21 @@ void StoreSettings(HWND dialog) {
   detailLevel = screenSaver->detail;
 }
 
+// Run by hand, the dialog has no owner to be placed against, and would open
+// in the screen's corner; under an owner it keeps its place.
+void CentreIfUnowned(HWND dialog) {
+  if (GetWindow(dialog, GW_OWNER) != nullptr) return;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
+  RECT rect{};
+  GetWindowRect(dialog, &rect);
+  const RECT& work = monitor.rcWork;
+  const int left = (work.left + work.right - (rect.right - rect.left)) / 2;
+  const int top = (work.top + work.bottom - (rect.bottom - rect.top)) / 2;
+  SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Open(HWND dialog, const char* address) {
   ShellExecuteA(dialog, nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
 }
@@ -45,6 +60,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
   if (message == WM_INITDIALOG) {
     UseStandInFontIfMissing(dialog);
     ShowChoices(dialog);
+    CentreIfUnowned(dialog);
     return TRUE;
   }
   if (message == WM_DESTROY) {

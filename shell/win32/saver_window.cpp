@@ -2,8 +2,10 @@
 // and the clean-up in reverse order on every way out.
 #include "shell/win32/saver_window.h"
 
+// After windows.h, which it builds on.
+#include <mmsystem.h>
+
 #include "scene/frame.h"
-#include "scene/shapes.h"
 #include "shell/startup_trace.h"
 #include "shell/win32/pixel_format.h"
 #include "shell/win32/saver_process.h"
@@ -68,12 +70,14 @@ void RunWithContext(HWND window, HDC dc, const WindowPlacement& placement, int s
   HGLRC context = wglCreateContext(dc);
   wglMakeCurrent(dc, context);
   TraceStartupStep("context");
-  InitShapes();
-  TraceStartupStep("shapes");
+  // The scene's clock is timeGetTime, which moves in steps of several
+  // milliseconds unless asked for one: the motion would stutter.
+  timeBeginPeriod(1);
   // The scene learns the size here, once: no size message is handled.
   SetupView(placement.width, placement.height);
   ShowWindow(window, showCommand);
   RenderLoop(dc);
+  timeEndPeriod(1);
   wglMakeCurrent(nullptr, nullptr);
   wglDeleteContext(context);
 }

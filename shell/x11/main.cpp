@@ -12,7 +12,6 @@
 #include "scene/platform.h"
 #include "scene/random.h"
 #include "scene/scene_state.h"
-#include "scene/shapes.h"
 #include "shell/launch_options.h"
 #include "shell/linux/linux_platform.h"
 #include "shell/linux/no_system_settings.h"
@@ -66,7 +65,6 @@ int Snapshot(int argc, char** argv) {
     XCloseDisplay(display);
     return kNoPicture;
   }
-  InitShapes();
   const int status = RunSnapshot(display, options);
   XCloseDisplay(display);
   return status;
@@ -92,8 +90,6 @@ int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions
     return 0;
   }
   TraceStartupStep("display");
-  InitShapes();
-  TraceStartupStep("shapes");
   InstallXErrorHandlers();
   InstallStopSignals();
   LinuxPlatform platform;

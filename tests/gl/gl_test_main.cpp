@@ -3,7 +3,6 @@
 
 #include <cstdio>
 
-#include "scene/shapes.h"
 #include "shell/x11/glx_surface.h"
 #include "tests/gl/gl_scene.h"
 
@@ -19,7 +18,6 @@ int main(int argc, char** argv) {
     std::fputs("GL tests need an X display (run them through scripts/with-display)\n", stderr);
     return 1;
   }
-  InitShapes();
   auto surface = GlxSurface::ForPbuffer(display, kSurfaceWidth, kSurfaceHeight);
   if (!surface) return 1;
   const int result = RUN_ALL_TESTS();

@@ -1,6 +1,7 @@
-# The configuration dialog (/c): what it shows from the registry, and what OK
-# and Cancel store. Clicks are real pointer clicks where dialog_probe says the
-# controls are. Sourced by tests/win/run.
+# The configuration dialog (/c): what it shows from the registry, what OK
+# and Cancel store, and where it opens with and without an owner. Clicks are
+# real pointer clicks where dialog_probe says the controls are. Sourced by
+# tests/win/run.
 
 okButton=1
 cancelButton=2
@@ -91,12 +92,34 @@ TestDialogWithoutSettings() {
   Check "the settings key is still missing" KeyMissing
 }
 
+# Sets x, y, width and height to the dialog's place on the screen; fails
+# when it does not show.
+FindDialog() {
+  id=$(WaitForWindow 'ORVALINDE screen saver collection')
+  [ -n "$id" ] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$id" | tr '[:upper:]' '[:lower:]')"
+}
+
+# "centred" when the dialog's middle is within a pixel of the screen's, else how far off.
+DialogPlacement() {
+  FindDialog || { echo "no dialog"; return; }
+  # Twice the offsets, so that they stay whole numbers.
+  dx=$((2 * x + width - $(ScreenWidth)))
+  dy=$((2 * y + height - $(ScreenHeight)))
+  if [ "$((dx * dx + dy * dy))" -le 8 ]; then
+    echo centred
+  else
+    echo "off centre by $((dx / 2)), $((dy / 2))"
+  fi
+}
+
 TestDialogWithBadOwner() {
-  Group "/c 12345, a handle that names no window: the dialog shows unowned"
+  Group "/c 12345, a handle that names no window: the dialog shows unowned, centred"
   SetSetting Rotate 1
   SetSetting Detail 2
   StartSaver /c 12345
   Check "the dialog shows" Equals "$(Probe "$cancelButton" | cut -d' ' -f1)" "$cancelButton"
+  Check "in the middle of the screen" Equals "$(DialogPlacement)" centred
   Click "$cancelButton"
   WaitForSaver 10
   Check "Cancel ends the run with exit code 0" Equals "$saverExit" 0
@@ -109,4 +132,23 @@ TestDialogTextsFit() {
   echo "$report" | grep -E '^(CUT|face)' | sed 's/^/        /'
   Check "none of the 14 texts is cut off" Equals \
     "$(echo "$report" | grep -c '^CUT') cut, $(echo "$report" | grep -c '^fits') fit" "0 cut, 14 fit"
+}
+
+TestDialogUnderOwnerKeepsItsPlace() {
+  Group "/c with a window's handle: the dialog's client area starts at its owner's"
+  SetSetting Rotate 1
+  SetSetting Detail 2
+  rm -f "$scratch/host.out"
+  wine "$helpers/owner_window.exe" >"$scratch/host.out" 2>/dev/null &
+  ownerPid=$!
+  # "owner HWND X Y", waited for by HostSays of preview_tests.sh.
+  owner=$(HostSays owner)
+  StartSaver /c "$(echo "$owner" | cut -d' ' -f2)"
+  Check "the dialog shows there" Equals "$(HostSays 'owned\|nothing')" \
+    "owned $(echo "$owner" | cut -d' ' -f3-)"
+  Click "$cancelButton"
+  WaitForSaver 10
+  Check "Cancel ends the run with exit code 0" Equals "$saverExit" 0
+  kill "$ownerPid"
+  wait "$ownerPid" 2>/dev/null
 }

@@ -70,10 +70,71 @@ TestSetupInstallsAndUninstalls() {
 }
 
 TestSetupMakesCurrentSaver() {
-  Group "setup /S /CURRENT makes vorn the current screen saver; uninstalling unsets it"
+  Group "setup /S /CURRENT makes vorn the current screen saver, lasting; uninstalling unsets it"
+  wine reg add "$desktopKey" /v ScreenSaveActive /t REG_SZ /d 0 /f >/dev/null 2>&1
   RunSetup /S /CURRENT
   Check "SCRNSAVE.EXE names the installed saver" Equals \
     "$(RegistryValue "$desktopKey" SCRNSAVE.EXE)" "$installedScr"
+  Check "the saver is switched on in the user's profile" Equals \
+    "$(RegistryValue "$desktopKey" ScreenSaveActive)" 1
   RunUninstaller
   Check "the uninstaller unsets it" Equals "$(RegistryValue "$desktopKey" SCRNSAVE.EXE)" ""
+}
+
+# True when the file FILE of the system folder is queued for the next restart.
+QueuedForRestart() {
+  RegistryValue 'HKLM\System\CurrentControlSet\Control\Session Manager' \
+    PendingFileRenameOperations | grep -qiF "system32\\$1"
+}
+
+# True when FILE was named and is not in the system folder.
+GoneFromSystemFolder() {
+  [ -n "$1" ] && [ ! -e "$systemFolder/$1" ]
+}
+
+# SystemFolderTakesNames yes|no: whether files in it may be made or renamed;
+# chmod does not stop root.
+SystemFolderTakesNames() {
+  if [ "$(id -u)" -ne 0 ]; then
+    if [ "$1" = yes ]; then chmod u+w "$systemFolder"; else chmod a-w "$systemFolder"; fi
+  elif [ "$1" = yes ]; then
+    chattr -i "$systemFolder"
+  else
+    chattr +i "$systemFolder"
+  fi
+}
+
+TestSetupReplacesRunningSaver() {
+  Group "setup /S over a running saver: fails while it cannot move it aside, then replaces it"
+  systemFolder="$WINEPREFIX/drive_c/windows/system32"
+  RunSetup /S
+  # An older build: any other bytes will do, and an appended one still runs.
+  printf x >>"$systemFolder/vorn.scr"
+  cp "$systemFolder/vorn.scr" "$scratch/old.scr"
+  saved=$scr
+  scr=$installedScr
+  StartFullScreen
+  scr=$saved
+  Check "the older saver runs" CoversScreen "$window"
+
+  SystemFolderTakesNames no
+  RunSetup /S
+  setupExit=$?
+  SystemFolderTakesNames yes
+  Check "with no way to move it aside, the setup program fails" Equals "$setupExit" 2
+  Check "and leaves the old file whole" cmp -s "$scratch/old.scr" \
+    "$systemFolder/vorn.scr"
+
+  Check "otherwise the setup program ends with exit code 0" RunSetup /S
+  Check "vorn.scr is the new build" cmp -s "$scr" "$systemFolder/vorn.scr"
+  # The setup moves the old copy aside under a temporary name of its own.
+  aside=$(cd "$systemFolder" && ls ns*.tmp 2>/dev/null)
+  Check "the old copy is moved aside" test -n "$aside"
+  Check "and queued for deletion at the next restart" QueuedForRestart "${aside:-none}"
+  xdotool key x
+  WaitForSaver 10
+  Check "the old saver still closes with exit code 0" Equals "$saverExit" 0
+  wineboot -r 2>/dev/null
+  Check "a restart deletes it" GoneFromSystemFolder "$aside"
+  RunUninstaller
 }
