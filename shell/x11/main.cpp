@@ -34,12 +34,15 @@ constexpr int kUsageError = 2;
 constexpr int kNoDisplay = 1;
 constexpr int kNoPicture = 1;
 
+// The handlers of a lost connection are in place before it opens.
 Display* OpenDisplay() {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     const char* name = std::getenv("DISPLAY");
     std::fprintf(stderr, "vorn: cannot open the X display \"%s\"\n", name ? name : "");
+    return nullptr;
   }
+  EndCrashOnLostConnection(display);
   return display;
 }
 
@@ -59,6 +62,7 @@ int Snapshot(int argc, char** argv) {
     std::fprintf(stderr, "vorn: %s\n", error.c_str());
     return kUsageError;
   }
+  EndSnapshotOnLostConnection();
   Display* display = OpenDisplay();
   if (display == nullptr) return kNoDisplay;
   if (!HasGlx(display)) {
@@ -82,6 +86,7 @@ Window HostWindowForRoot(Display* display) {
 
 // The modes that draw: everything they share, from the display to the platform.
 int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions) {
+  InstallXErrorHandlers();
   Display* display = OpenDisplay();
   if (display == nullptr) return kNoDisplay;
   // Like a window that cannot be set up, no end of a saver's run.
@@ -90,7 +95,6 @@ int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions
     return 0;
   }
   TraceStartupStep("display");
-  InstallXErrorHandlers();
   InstallStopSignals();
   LinuxPlatform platform;
   InstallScenePlatform(platform);

@@ -15,6 +15,7 @@
 #include "shell/linux/linux_platform.h"
 #include "shell/linux/replace_file.h"
 #include "shell/x11/glx_surface.h"
+#include "shell/x11/x_errors.h"
 
 namespace {
 constexpr std::uint32_t kFrameMilliseconds = 16;
@@ -65,20 +66,14 @@ bool WritePng(const SnapshotOptions& options, std::string& reason) {
   }
   return ReplaceFile(options.path, png.data(), png.size(), reason);
 }
-
-// Xlib ends the process when this returns, so it ends it itself, with one line
-// instead of Xlib's own, and before a picture of a dead display is written.
-int OnDisplayLost(Display*) {
-  std::fputs("vorn: lost the connection to the X display; no picture written\n", stderr);
-  std::_Exit(1);
-}
-
-// Once the picture is written, a display that goes away has nothing left to spoil.
-int OnDisplayLostAfterWriting(Display*) { std::_Exit(0); }
 }  // namespace
 
+// Before a picture of a dead display is written.
+void EndSnapshotOnLostConnection() {
+  EndOnLostConnection("vorn: lost the connection to the X display; no picture written\n", 1);
+}
+
 int RunSnapshot(Display* display, const SnapshotOptions& options) {
-  XSetIOErrorHandler(OnDisplayLost);
   auto surface = GlxSurface::ForPbuffer(display, options.width, options.height);
   if (!surface) return 1;
   SnapshotPlatform platform(options);
@@ -104,6 +99,7 @@ int RunSnapshot(Display* display, const SnapshotOptions& options) {
     std::fprintf(stderr, "vorn: cannot write %s: %s\n", options.path.c_str(), reason.c_str());
     return 1;
   }
-  XSetIOErrorHandler(OnDisplayLostAfterWriting);
+  // Once the picture is written, a display that goes away has nothing left to spoil.
+  EndOnLostConnection("", 0);
   return 0;
 }

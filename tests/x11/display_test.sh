@@ -1,6 +1,9 @@
 #!/bin/sh
 # Displays that cannot serve vorn, each on an Xvfb of its own: one without
-# GLX ends every mode with vorn's one line (exit code 0, 1 for a snapshot).
+# GLX ends every mode with vorn's one line (exit code 0, 1 for a snapshot);
+# a server killed at any moment of the start-up ends every mode with at most
+# one line of vorn's, never a crash or Xlib's own message, and the exit code
+# of a server lost later in the run.
 # Usage: display_test.sh path/to/vorn path/to/host_window, on any display.
 set -u
 # shellcheck source=tests/x11/lib.sh
@@ -55,6 +58,21 @@ for kind in "640x480x8" "640x480x24 -extension GLX"; do
     expect_end "$mode on a display of $kind" "$code" "" "^vorn: .*GLX" exactly
     [ ! -e "$work/shot.png" ] || fail "a snapshot without GLX wrote a picture"
     kill "$server"
+    export DISPLAY="$screen"
+  done
+done
+
+# The server killed during the start-up. Killed before vorn connects, it
+# never was there: exit code 1 and the line that says so.
+for delay in 0.05 0.1 0.15 0.2 0.25 0.3 0.35 0.4 0.45 0.5; do
+  for mode in /s --window --root --root-on-host --window-id /p; do
+    start_display 640x480x24 +extension GLX
+    export DISPLAY="$display"
+    start_mode "$mode"
+    # The moment is the point: each falls in another step of the start-up.
+    sleep "$delay"
+    kill "$server"
+    expect_end "$mode, its X server killed $delay s after the start" 0 1 "^vorn: " "at most"
     export DISPLAY="$screen"
   done
 done

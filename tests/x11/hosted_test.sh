@@ -73,13 +73,15 @@ expect_scene root "the root window"
 kill -TERM "$hosted"
 expect_ended "$hosted" "SIGTERM on the root window"
 
-# A lost X connection ends the run quietly: a display of our own, stopped under vorn.
+# A lost X connection ends the run with one line: a display of our own, stopped under vorn.
 start_display 320x240x24 +extension GLX
-start env DISPLAY="$display" "$vorn" -root
+start env DISPLAY="$display" "$vorn" -root 2>"$work/stderr"
 hosted=$started
 (export DISPLAY="$display" && eventually 10 shows_scene root) || fail "vorn did not draw on its own display"
 kill "$server"
 expect_ended "$hosted" "its X server went away"
+[ "$(cat "$work/stderr")" = "vorn: lost the connection to the X display" ] ||
+  fail "losing the X server said: $(cat "$work/stderr")"
 
 # Expects the run $1, whose standard error went to $work/stderr, to end
 # normally after $2, having said at most one line and no X error.
