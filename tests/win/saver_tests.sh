@@ -158,7 +158,7 @@ TestLowDetailHasNoFloor() {
   Check "a key closes it with exit code 0" Equals "$saverExit" 0
 }
 
-# Takes a screenshot into $1 that shows the scene, trying for up to 10 s: the
+# Takes a screenshot into $1 that shows the scene, trying for up to 30 s: the
 # first frames, and now and then a moment between frames, leave the window blank.
 SceneScreenshot() {
   eventually 30 SceneShown "$1"
