@@ -23,7 +23,7 @@ start_mode() {
       # shellcheck disable=SC2086 # the mode and its options
       start "$vorn" $1
       drawing=$started
-      eventually 10 has_window || fail "$1: no window"
+      eventually 30 has_window || fail "$1: no window"
       # Larger than the screen: what shows of it is on the root window's picture.
       target=root hidden=$window
       return
@@ -61,12 +61,12 @@ show() {
 settings 1 1
 while IFS='|' read -r mode way options <&3; do
   start_mode "$mode" "$options"
-  eventually 10 shows_scene "$target" || fail "$mode $options: nothing drawn before hiding"
+  eventually 20 shows_scene "$target" || fail "$mode $options: nothing drawn before hiding"
   hide "$way" "$hidden"
-  eventually 5 idle "$drawing" || fail "$mode $options: drawing on after '$way' hid the window"
+  eventually 15 idle "$drawing" || fail "$mode $options: drawing on after '$way' hid the window"
   running "$drawing" || fail "$mode $options: ended when '$way' hid the window"
   show "$way" "$hidden"
-  eventually 5 shows_scene "$target" ||
+  eventually 20 shows_scene "$target" ||
     fail "$mode $options: no frames once the window showed again"
   kill "$drawing"
   [ "$target" = root ] || kill "$keeper"

@@ -63,7 +63,7 @@ start_host() {
   rm -f "$work/host-id"
   start "$helper" "$@" >"$work/host-id"
   keeper=$started
-  eventually 5 test -s "$work/host-id" || fail "the helper made no window"
+  eventually 15 test -s "$work/host-id" || fail "the helper made no window"
   host=$(cat "$work/host-id")
 }
 
