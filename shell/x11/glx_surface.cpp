@@ -3,8 +3,6 @@
 
 #include <X11/Xutil.h>
 
-#include <cstdio>
-
 #include "shell/startup_trace.h"
 #include "shell/x11/x_errors.h"
 
@@ -42,7 +40,8 @@ bool ChooseConfig(Display* display, int screen, int drawableType, GLXFBConfig& c
   int count = 0;
   GLXFBConfig* configs = FittingConfigs(display, screen, drawableType, count);
   if (configs == nullptr) {
-    std::fputs("vorn: no OpenGL configuration with a depth buffer and double buffering\n", stderr);
+    ReportFailure(display,
+                  "vorn: no OpenGL configuration with a depth buffer and double buffering\n");
     return false;
   }
   chosen = configs[0];
@@ -77,7 +76,7 @@ std::unique_ptr<GlxSurface> GlxSurface::ForNewWindow(Display* display, Window pa
   if (!ChooseConfig(display, screen, GLX_WINDOW_BIT, config)) return nullptr;
   XVisualInfo* visual = glXGetVisualFromFBConfig(display, config);
   if (visual == nullptr) {
-    std::fputs("vorn: the OpenGL configuration has no X visual\n", stderr);
+    ReportFailure(display, "vorn: the OpenGL configuration has no X visual\n");
     return nullptr;
   }
   std::unique_ptr<GlxSurface> surface(new GlxSurface(display, width, height));
@@ -122,7 +121,7 @@ std::unique_ptr<GlxSurface> GlxSurface::ForPbuffer(Display* display, int width, 
   const int attributes[] = {GLX_PBUFFER_WIDTH, width, GLX_PBUFFER_HEIGHT, height, None};
   surface->pbuffer_ = glXCreatePbuffer(display, config, attributes);
   if (surface->pbuffer_ == 0) {
-    std::fputs("vorn: cannot create an off-screen OpenGL surface\n", stderr);
+    ReportFailure(display, "vorn: cannot create an off-screen OpenGL surface\n");
     return nullptr;
   }
   surface->drawable_ = surface->pbuffer_;
@@ -134,7 +133,7 @@ bool GlxSurface::MakeCurrent(GLXFBConfig config) {
   context_ = glXCreateNewContext(display_, config, GLX_RGBA_TYPE, nullptr, True);
   if (context_ == nullptr || !glXMakeContextCurrent(display_, drawable_, drawable_, context_)) {
     // A window that went meanwhile is a normal end, not a failure to report.
-    if (!WatchedWindowGone()) std::fputs("vorn: cannot create an OpenGL context\n", stderr);
+    if (!WatchedWindowGone()) ReportFailure(display_, "vorn: cannot create an OpenGL context\n");
     return false;
   }
   TraceStartupStep("context");

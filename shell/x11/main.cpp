@@ -1,6 +1,7 @@
 // The Linux entry: the screen saver switches, the XScreenSaver hack options,
 // the saver in an ordinary window, snapshots rendered to a PNG, the usage
 // text and the version.
+#include <GL/glx.h>
 #include <X11/Xlib.h>
 
 #include <cstdio>
@@ -43,13 +44,25 @@ void OnOutOfMemory() {
   std::_Exit(kOutOfMemory);
 }
 
+// The handlers of a lost connection are in place before it opens.
 Display* OpenDisplay() {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     const char* name = std::getenv("DISPLAY");
     std::fprintf(stderr, "vorn: cannot open the X display \"%s\"\n", name ? name : "");
+    return nullptr;
   }
+  EndCrashOnLostConnection(display);
   return display;
+}
+
+// Nothing can be drawn without GLX: said once, before anything else asks it for more.
+bool HasGlx(Display* display) {
+  int errorBase = 0;
+  int eventBase = 0;
+  if (glXQueryExtension(display, &errorBase, &eventBase)) return true;
+  std::fputs("vorn: the X display has no OpenGL (GLX); nothing can be drawn\n", stderr);
+  return false;
 }
 
 int Snapshot(int argc, char** argv) {
@@ -75,10 +88,15 @@ Window HostWindowForRoot(Display* display) {
 
 // The modes that draw: everything they share, from the display to the platform.
 int Draw(const LaunchOptions& launch, ScreenSaver& saver, WindowActions& actions) {
+  InstallXErrorHandlers();
   Display* display = OpenDisplay();
   if (display == nullptr) return kNoDisplay;
+  // Like a window that cannot be set up, no end of a saver's run.
+  if (!HasGlx(display)) {
+    XCloseDisplay(display);
+    return 0;
+  }
   TraceStartupStep("display");
-  InstallXErrorHandlers();
   LinuxPlatform platform;
   InstallScenePlatform(platform);
   framePacing.delayMicroseconds = FrameDelayMicroseconds(launch);

@@ -22,4 +22,5 @@ using EventHandler = std::function<bool(XEvent& event)>;
 
 // Runs until the handler says so, a stop signal arrives or a watched window is
 // gone; in the last case the surface's window is left alone from then on.
+// Draws only while the surface's window can be seen.
 void RunRenderLoop(GlxSurface& surface, const EventHandler& handle);

@@ -1,14 +1,30 @@
-// Xlib error handlers that turn errors about our windows into a flag.
+// Xlib error handlers that turn errors about our windows into a flag, and
+// one end for a lost connection whether Xlib or a crash reports it.
 #include "shell/x11/x_errors.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <time.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
 std::vector<Window> watchedWindows;
 bool watchedWindowGone = false;
+const char* lostConnectionLine = "vorn: lost the connection to the X display\n";
+int lostConnectionCode = 0;
+int connectionSocket = -1;
+// How long a crash waits to see whether the server is going away.
+constexpr std::int64_t kClosingWaitMilliseconds = 1000;
+struct sigaction previousOnSegv {};
+struct sigaction previousOnBus {};
 
 int OnXError(Display* display, XErrorEvent* error) {
   const auto watched = std::find(watchedWindows.begin(), watchedWindows.end(), error->resourceid);
@@ -23,14 +39,72 @@ int OnXError(Display* display, XErrorEvent* error) {
   return 0;
 }
 
+// Only what a signal handler may call: the end of a crash goes through here too.
+[[noreturn]] void EndLost() {
+  const ssize_t written = write(STDERR_FILENO, lostConnectionLine, std::strlen(lostConnectionLine));
+  static_cast<void>(written);
+  _exit(lostConnectionCode);
+}
+
 // Xlib ends the process when this returns, so it ends it itself. With the
 // server gone there is nothing left to release on its side.
-int OnXConnectionLost(Display*) { std::_Exit(0); }
+int OnXConnectionLost(Display*) { EndLost(); }
+
+std::int64_t MonotonicMilliseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1'000'000;
+}
+
+// The server closes its end within a moment: reading on, past what it still
+// sent, finds the end of the stream or an error. What is read is lost, but
+// the process is ending anyway.
+bool ConnectionClosing() {
+  const std::int64_t deadline = MonotonicMilliseconds() + kClosingWaitMilliseconds;
+  char buffer[4096];
+  while (MonotonicMilliseconds() < deadline) {
+    const ssize_t count = recv(connectionSocket, buffer, sizeof buffer, MSG_DONTWAIT);
+    if (count == 0) return true;
+    if (count > 0 || errno == EINTR) continue;
+    if (errno != EAGAIN && errno != EWOULDBLOCK) return true;
+    pollfd connection{connectionSocket, POLLIN, 0};
+    poll(&connection, 1, 10);
+  }
+  return false;
+}
+
+// A crash while the server stays is a fault of ours: returning repeats it
+// under the handler that was there before, the signal's own or a sanitizer's.
+void OnCrash(int signal) {
+  if (ConnectionClosing()) EndLost();
+  sigaction(signal, signal == SIGSEGV ? &previousOnSegv : &previousOnBus, nullptr);
+}
 }  // namespace
 
 void InstallXErrorHandlers() {
   XSetErrorHandler(OnXError);
   XSetIOErrorHandler(OnXConnectionLost);
+}
+
+void EndOnLostConnection(const char* line, int exitCode) {
+  lostConnectionLine = line;
+  lostConnectionCode = exitCode;
+  XSetIOErrorHandler(OnXConnectionLost);
+}
+
+void EndCrashOnLostConnection(Display* display) {
+  connectionSocket = ConnectionNumber(display);
+  struct sigaction action {};
+  action.sa_handler = OnCrash;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGSEGV, &action, &previousOnSegv);
+  sigaction(SIGBUS, &action, &previousOnBus);
+}
+
+void ReportFailure(Display* display, const char* line) {
+  // The GL library notices a lost server without telling Xlib; a round trip does.
+  XSync(display, False);
+  std::fputs(line, stderr);
 }
 
 void WatchWindow(Window window) { watchedWindows.push_back(window); }

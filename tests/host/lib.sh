@@ -9,6 +9,7 @@
 #   running PID            true while PID runs (a zombie does not)
 #   ended_within S PID     waits up to S seconds for PID to end; code in $status
 #   eventually S COMMAND...  waits up to S seconds for COMMAND to succeed
+#   idle PID               PID used under 2% of a core over the next second
 #   colours, share_of, percent_of, greater   what a picture shows (ImageMagick)
 #   shows_scene TARGET     the scene drawn and moving, from two `shot TARGET
 #                          FILE` pictures (each host's lib defines shot)
@@ -84,6 +85,18 @@ ended_within() {
   # shellcheck disable=SC2034 # read by the caller
   status=$?
   return 0
+}
+
+# Processor time used by the process $1 so far, in clock ticks.
+cpu_ticks() {
+  awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null
+}
+
+# A process that draws frames, even a few a second, uses more.
+idle() {
+  before=$(cpu_ticks "$1")
+  sleep 1
+  [ $(($(cpu_ticks "$1") - before)) -le $(($(getconf CLK_TCK) / 50)) ]
 }
 
 # Number of different colours in picture $1, or in its area $2 (WxH+X+Y).

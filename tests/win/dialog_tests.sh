@@ -47,7 +47,7 @@ TestDialogShowsAndOkStores() {
   Click "$low"
   Check "the clicks check the box and Low" eventually 10 Shows "1 1 0 0"
   Click "$okButton"
-  WaitForSaver 10
+  WaitForSaver 30
   Check "OK ends the run with exit code 0" Equals "$saverExit" 0
   Check "Rotate = 1 is stored" Equals "$(Setting Rotate)" 1
   Check "Detail = 0 is stored" Equals "$(Setting Detail)" 0
@@ -62,7 +62,7 @@ TestDialogCancelStoresNothing() {
   Click "$mouseControl"
   Click "$middle"
   Click "$cancelButton"
-  WaitForSaver 10
+  WaitForSaver 30
   Check "Cancel ends the run with exit code 0" Equals "$saverExit" 0
   Check "Rotate stays 1" Equals "$(Setting Rotate)" 1
   Check "Detail stays 2" Equals "$(Setting Detail)" 2
@@ -75,7 +75,7 @@ TestDialogUnknownDetail() {
   StartDialog
   Check "no detail button is checked" Equals "$(ShownSettings)" "1 0 0 0"
   Click "$okButton"
-  WaitForSaver 10
+  WaitForSaver 30
   Check "OK ends the run with exit code 0" Equals "$saverExit" 0
   Check "Detail = 2 is stored" Equals "$(Setting Detail)" 2
   Check "Rotate stays 1" Equals "$(Setting Rotate)" 1
@@ -87,7 +87,7 @@ TestDialogWithoutSettings() {
   StartDialog
   Check "shows mouse control on and High" Equals "$(ShownSettings)" "1 0 0 1"
   Click "$cancelButton"
-  WaitForSaver 10
+  WaitForSaver 30
   Check "Cancel ends the run with exit code 0" Equals "$saverExit" 0
   Check "the settings key is still missing" KeyMissing
 }
@@ -121,7 +121,7 @@ TestDialogWithBadOwner() {
   Check "the dialog shows" Equals "$(Probe "$cancelButton" | cut -d' ' -f1)" "$cancelButton"
   Check "in the middle of the screen" Equals "$(DialogPlacement)" centred
   Click "$cancelButton"
-  WaitForSaver 10
+  WaitForSaver 30
   Check "Cancel ends the run with exit code 0" Equals "$saverExit" 0
 }
 
@@ -147,7 +147,7 @@ TestDialogUnderOwnerKeepsItsPlace() {
   Check "the dialog shows there" Equals "$(HostSays 'owned\|nothing')" \
     "owned $(echo "$owner" | cut -d' ' -f3-)"
   Click "$cancelButton"
-  WaitForSaver 10
+  WaitForSaver 30
   Check "Cancel ends the run with exit code 0" Equals "$saverExit" 0
   kill "$ownerPid"
   wait "$ownerPid" 2>/dev/null

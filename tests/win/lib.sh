@@ -68,9 +68,10 @@ StopSaver() {
   saverPid=""
 }
 
-# Waits up to 30 s for a visible window with exactly this title; prints its X id.
+# Waits up to 90 s (Wine starts slowly on a busy machine) for a visible window
+# with exactly this title; prints its X id.
 WaitForWindow() {
-  timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+  timeout 90 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }
 
 # --- the registry -----------------------------------------------------------

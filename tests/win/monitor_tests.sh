@@ -75,7 +75,7 @@ TestFullScreenCoversEveryMonitor() {
   Check "the scene fills the left monitor" eventually 30 SceneCovers 640x480+0+0
   Check "and the primary one" eventually 30 SceneCovers 800x600+640+0
   xdotool key x
-  WaitForSaver 10
+  WaitForSaver 30
   Check "a key closes it with exit code 0" Equals "$saverExit" 0
   StopWideDisplay
 }

@@ -29,6 +29,6 @@ TestFullScreenAtHighDpi() {
   StartFullScreen
   Check "the saver's window is as large as the screen" CoversScreen "$window"
   xdotool key x
-  WaitForSaver 10
+  WaitForSaver 30
   wine reg delete "$desktop" /v LogPixels /f >/dev/null 2>&1
 }

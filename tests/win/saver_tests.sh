@@ -34,11 +34,11 @@ Look() {
   fi
 }
 
-# Takes screenshots into $2 until the sky shows the look $1, for up to 10 s,
+# Takes screenshots into $2 until the sky shows the look $1, for up to 20 s,
 # and prints the last look seen: a loaded machine can take longer than any
 # fixed pause to show the change.
 AwaitLook() {
-  eventually 10 ShowsLook "$1" "$2"
+  eventually 20 ShowsLook "$1" "$2"
   echo "$seen"
 }
 
@@ -103,7 +103,7 @@ TestFullScreenWithoutSettings() {
   Check "Alt+F4 is ignored" Equals "$saverExit" running
 
   xdotool key x
-  WaitForSaver 10
+  WaitForSaver 30
   Check "another key closes it with exit code 0" Equals "$saverExit" 0
 }
 
@@ -123,7 +123,7 @@ TestMouseMovesCloseWithoutMouseControl() {
   WaitForSaver 1
   Check "nor does a 5-pixel move up" Equals "$saverExit" running
   xdotool mousemove_relative 6 0
-  WaitForSaver 10
+  WaitForSaver 30
   Check "a 6-pixel move closes with exit code 0" Equals "$saverExit" 0
 }
 
@@ -142,7 +142,7 @@ TestMouseSteersWithMouseControl() {
   WaitForSaver 1
   Check "left and right drags do not close" Equals "$saverExit" running
   xdotool click 2
-  WaitForSaver 10
+  WaitForSaver 30
   Check "a middle click closes with exit code 0" Equals "$saverExit" 0
 }
 
@@ -154,11 +154,11 @@ TestLowDetailHasNoFloor() {
   DayScreenshot "$scratch/low.png"
   Check "the lower half is sky, not floor" FloorIs "$scratch/low.png" "no floor"
   xdotool key x
-  WaitForSaver 10
+  WaitForSaver 30
   Check "a key closes it with exit code 0" Equals "$saverExit" 0
 }
 
-# Takes a screenshot into $1 that shows the scene, trying for up to 10 s: the
+# Takes a screenshot into $1 that shows the scene, trying for up to 30 s: the
 # first frames, and now and then a moment between frames, leave the window blank.
 SceneScreenshot() {
   eventually 30 SceneShown "$1"
@@ -192,6 +192,6 @@ TestHeldEnterTogglesOnce() {
   xdotool key Return
   Check "a new press switches it back" Equals "$(AwaitLook "$first" "$scratch/again.png")" "$first"
   xdotool key x
-  WaitForSaver 10
+  WaitForSaver 30
   Check "a key closes it with exit code 0" Equals "$saverExit" 0
 }

@@ -59,7 +59,7 @@ TestSetupInstallsAndUninstalls() {
   scr=$saved
   Check "the installed saver shows full screen" CoversScreen "$window"
   xdotool key x
-  WaitForSaver 10
+  WaitForSaver 30
   Check "a key closes it with exit code 0" Equals "$saverExit" 0
 
   SetSetting Rotate 0
@@ -132,7 +132,7 @@ TestSetupReplacesRunningSaver() {
   Check "the old copy is moved aside" test -n "$aside"
   Check "and queued for deletion at the next restart" QueuedForRestart "${aside:-none}"
   xdotool key x
-  WaitForSaver 10
+  WaitForSaver 30
   Check "the old saver still closes with exit code 0" Equals "$saverExit" 0
   wineboot -r 2>/dev/null
   Check "a restart deletes it" GoneFromSystemFolder "$aside"

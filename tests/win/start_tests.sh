@@ -30,7 +30,7 @@ TestPixelFormatHasDepthBuffer() {
 TestUnknownSwitch() {
   Group "/x does nothing"
   StartSaver /x
-  WaitForSaver 15
+  WaitForSaver 30
   Check "exits with code 0" Equals "$saverExit" 0
   Check "no saver window or dialog is left" Equals \
     "$(xdotool search --name '^(SaverWindow|ORVALINDE screen saver collection)$' 2>/dev/null)" ""

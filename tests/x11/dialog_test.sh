@@ -35,7 +35,7 @@ error_shown() {
 open_dialog() {
   start "$vorn" "$@"
   configure=$started
-  if ! eventually 10 dialog_shown; then
+  if ! eventually 30 dialog_shown; then
     fail "vorn $*: no dialog appeared"
     return 1
   fi
@@ -45,7 +45,7 @@ open_dialog() {
 # Focuses window $1 and waits until it has the keyboard.
 focus_on() {
   xdotool windowfocus "$1" 2>/dev/null
-  eventually 5 has_focus "$1"
+  eventually 15 has_focus "$1"
 }
 
 # shellcheck disable=SC2317 # called through eventually
@@ -53,9 +53,9 @@ has_focus() {
   [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
 }
 
-# Expects the dialog to end within 5 s with exit code 0.
+# Expects the dialog to end within 15 s with exit code 0.
 expect_ended() {
-  if ! ended_within 5 "$configure"; then
+  if ! ended_within 15 "$configure"; then
     fail "$1: the dialog did not end"
   elif [ "$status" -ne 0 ]; then
     fail "$1: exit code $status"
@@ -134,7 +134,7 @@ move_ends_saver() {
   ! running "$saver"
 }
 x=110
-if ! eventually 15 move_ends_saver || ! ended_within 5 "$saver"; then
+if ! eventually 15 move_ends_saver || ! ended_within 15 "$saver"; then
   fail "with Rotate=0 stored by the dialog, a 6-pixel move did not end /s"
 fi
 
@@ -163,7 +163,7 @@ export XDG_CONFIG_HOME="$work/not-a-folder"
 echo "a plain file" >"$XDG_CONFIG_HOME"
 if open_dialog /c; then
   xdotool key Return
-  if ! eventually 10 error_shown; then
+  if ! eventually 30 error_shown; then
     fail "a failed save showed no message"
   else
     focus_on "$error" || fail "the message took no focus"

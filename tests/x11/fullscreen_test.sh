@@ -19,18 +19,18 @@ focused() {
 start_saver() {
   start "$vorn" /s
   saver=$started
-  if ! eventually 10 focused; then
-    fail "$1: no focused saver window within 10 s"
+  if ! eventually 30 focused; then
+    fail "$1: no focused saver window within 30 s"
     return 1
   fi
   [ "$(geometry "$window")" = 640x480+0+0 ] || fail "$1: the window is $(geometry "$window")"
   # Before its first frame the window is as black as the night sky.
-  eventually 10 shows_scene root || fail "$1: no scene drawn within 10 s"
+  eventually 20 shows_scene root || fail "$1: no scene drawn within 20 s"
 }
 
-# Expects the saver to end within 5 s with exit code 0.
+# Expects the saver to end within 15 s with exit code 0.
 expect_closed() {
-  if ! ended_within 5 "$saver"; then
+  if ! ended_within 15 "$saver"; then
     fail "$1 did not close the saver"
   elif [ "$status" -ne 0 ]; then
     fail "$1 closed the saver with exit code $status"
@@ -58,14 +58,14 @@ look() {
   fi
 }
 
-# Waits up to 5 s for the look $1; the look last seen is in $seen.
+# Waits up to 15 s for the look $1; the look last seen is in $seen.
 await_look() {
   # shellcheck disable=SC2317 # called through eventually
   looks() {
     seen=$(look)
     [ "$seen" = "$1" ]
   }
-  eventually 5 looks "$1"
+  eventually 15 looks "$1"
 }
 
 other_look() {
@@ -88,7 +88,7 @@ right_drag() {
   xdotool mouseup 3
 }
 
-# Waits up to 5 s for the share of sky in the bottom rows to pass $2 (a
+# Waits up to 15 s for the share of sky in the bottom rows to pass $2 (a
 # percentage) upwards ("above") or downwards ("below"); the last is in $share.
 await_sky_share() {
   # shellcheck disable=SC2317 # called through eventually
@@ -96,7 +96,7 @@ await_sky_share() {
     share=$(bottom_sky_share "$sky")
     if [ "$1" = above ]; then [ "$share" -ge "$2" ]; else [ "$share" -lt "$2" ]; fi
   }
-  eventually 5 sky_share_is "$1" "$2"
+  eventually 15 sky_share_is "$1" "$2"
 }
 
 # Mouse control on: Enter toggles, no movement closes, drags change the view, a key closes.
@@ -211,7 +211,7 @@ hold_grabs() {
   rm -f "$work/grabs"
   start "$helper" --hold-grabs >"$work/grabs"
   holder=$started
-  eventually 5 test -s "$work/grabs" || fail "the helper took no grabs"
+  eventually 15 test -s "$work/grabs" || fail "the helper took no grabs"
 }
 
 # Input held by another program for good: the screen is never covered, and
@@ -226,9 +226,9 @@ covered() {
 covered_or_ended() {
   covered || ! running "$saver"
 }
-eventually 10 covered_or_ended
+eventually 30 covered_or_ended
 ! covered || fail "vorn covered the screen while another program held the keyboard and the pointer"
-if ! ended_within 5 "$saver"; then
+if ! ended_within 15 "$saver"; then
   fail "vorn did not give up while another program held the keyboard and the pointer"
   kill "$saver"
 elif [ "$status" -ne 1 ] || [ "$(wc -l <"$work/stderr")" -ne 1 ] ||

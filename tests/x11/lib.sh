@@ -37,7 +37,8 @@ vorn_window() {
 
 # Screenshot of window $1 ("root" for the whole screen) into the PNG $2.
 shot() {
-  import -window "$1" "$2"
+  # Without a window, import would wait for a click on one.
+  [ -n "$1" ] && import -window "$1" "$2"
 }
 
 # Size and position of window $1 as "WxH+X+Y", relative to its parent.
@@ -62,7 +63,7 @@ start_host() {
   rm -f "$work/host-id"
   start "$helper" "$@" >"$work/host-id"
   keeper=$started
-  eventually 5 test -s "$work/host-id" || fail "the helper made no window"
+  eventually 15 test -s "$work/host-id" || fail "the helper made no window"
   host=$(cat "$work/host-id")
 }
 

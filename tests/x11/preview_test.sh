@@ -11,10 +11,10 @@ settings 0 2
 start_host 152 112
 start "$vorn" /p "$host"
 preview=$started
-if eventually 10 has_child; then
+if eventually 30 has_child; then
   [ "$(children "$host" | wc -l)" -eq 1 ] || fail "the preview made more than one window"
   [ "$(geometry "$child")" = 152x112+0+0 ] || fail "the preview is $(geometry "$child")"
-  eventually 5 shows_scene "$host" || fail "the preview shows no scene"
+  eventually 20 shows_scene "$host" || fail "the preview shows no scene"
 
   # Nothing the user does closes a preview, not even with mouse control off.
   # Apart in time, so that the first move is not folded into the next.
@@ -26,23 +26,23 @@ if eventually 10 has_child; then
   running "$preview" || fail "input closed the preview"
 
   kill "$keeper"
-  if ! ended_within 5 "$preview"; then
+  if ! ended_within 15 "$preview"; then
     fail "the preview did not end when its host window was destroyed"
   elif [ "$status" -ne 0 ]; then
     fail "the preview ended with exit code $status"
   fi
 else
-  fail "no preview window within 10 s"
+  fail "no preview window within 30 s"
 fi
 
 # /l is /p by another name, and the number may follow a colon.
 start_host 200 150
 start "$vorn" "/l:$host"
 preview=$started
-eventually 10 has_child || fail "/l:ID made no preview window"
+eventually 30 has_child || fail "/l:ID made no preview window"
 [ "$(geometry "$child")" = 200x150+0+0 ] || fail "the /l preview is $(geometry "$child")"
 kill "$keeper"
-ended_within 5 "$preview" || fail "the /l preview did not end with its host window"
+ended_within 15 "$preview" || fail "the /l preview did not end with its host window"
 
 # No window to preview in (an X window id that nobody has): a message, and exit code 0 at once.
 for parent in 4000000000 4294967295; do

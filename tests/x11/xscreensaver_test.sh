@@ -73,7 +73,7 @@ if eventually 15 test -s "$home/vorn-pid"; then
   running "$hack" || fail "vorn did not keep running under XScreenSaver"
   window=$(tr '\0' '\n' <"/proc/$hack/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p')
   [ -n "$window" ] || fail "XScreenSaver named no window for vorn"
-  if eventually 5 shows_scene "$window" && shows_scene root; then
+  if eventually 20 shows_scene "$window" && eventually 20 shows_scene root; then
     echo "vorn draws on XScreenSaver's window $window:" \
       "$(colours "$work/scene-2.png") colours on the screen"
   else
@@ -81,8 +81,8 @@ if eventually 15 test -s "$home/vorn-pid"; then
   fi
 
   as_user xscreensaver-command -deactivate >/dev/null 2>&1 || fail "-deactivate was refused"
-  if ! eventually 5 test -s "$home/vorn-status"; then
-    fail "vorn did not end within 5 s of -deactivate"
+  if ! eventually 15 test -s "$home/vorn-status"; then
+    fail "vorn did not end within 15 s of -deactivate"
   elif [ "$(cat "$home/vorn-status")" -ne 0 ]; then
     fail "vorn ended with exit code $(cat "$home/vorn-status") under XScreenSaver"
   else
@@ -93,5 +93,5 @@ else
 fi
 
 kill "$daemon"
-ended_within 5 "$daemon" || fail "XScreenSaver did not stop"
+ended_within 15 "$daemon" || fail "XScreenSaver did not stop"
 finish
