@@ -27,12 +27,12 @@ build: deps
 	cmake --preset linux
 	cmake --build --preset linux
 
-# Without an X display, a snapshot stands in for the window: it needs no display server.
+# Without an X or Wayland display, a snapshot stands in for the window: it needs no display server.
 run: build
-	@if [ -n "$${DISPLAY:-}" ]; then \
+	@if [ -n "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ]; then \
 	  build/linux/vorn --window; \
 	else \
-	  echo "No X display: rendering a snapshot instead."; \
+	  echo "No X or Wayland display: rendering a snapshot instead."; \
 	  build/linux/vorn --snapshot build/snapshot.png && \
 	  echo "Snapshot written to build/snapshot.png"; \
 	fi
