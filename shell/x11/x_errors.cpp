@@ -12,14 +12,14 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 namespace {
 std::vector<Window> watchedWindows;
 bool watchedWindowGone = false;
-const char* lostConnectionLine = "vorn: lost the connection to the X display\n";
-int lostConnectionCode = 0;
+constexpr char kLostConnectionLine[] = "vorn: lost the connection to the X display\n";
+// The window's owner going away is a normal end for a saver.
+constexpr int kLostConnectionCode = 0;
 int connectionSocket = -1;
 // How long a crash waits to see whether the server is going away.
 constexpr std::int64_t kClosingWaitMilliseconds = 1000;
@@ -41,9 +41,9 @@ int OnXError(Display* display, XErrorEvent* error) {
 
 // Only what a signal handler may call: the end of a crash goes through here too.
 [[noreturn]] void EndLost() {
-  const ssize_t written = write(STDERR_FILENO, lostConnectionLine, std::strlen(lostConnectionLine));
+  const ssize_t written = write(STDERR_FILENO, kLostConnectionLine, sizeof kLostConnectionLine - 1);
   static_cast<void>(written);
-  _exit(lostConnectionCode);
+  _exit(kLostConnectionCode);
 }
 
 // Xlib ends the process when this returns, so it ends it itself. With the
@@ -82,13 +82,8 @@ void OnCrash(int signal) {
 }  // namespace
 
 void InstallXErrorHandlers() {
+  std::signal(SIGPIPE, SIG_IGN);
   XSetErrorHandler(OnXError);
-  XSetIOErrorHandler(OnXConnectionLost);
-}
-
-void EndOnLostConnection(const char* line, int exitCode) {
-  lostConnectionLine = line;
-  lostConnectionCode = exitCode;
   XSetIOErrorHandler(OnXConnectionLost);
 }
 
