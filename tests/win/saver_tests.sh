@@ -49,6 +49,20 @@ ShowsLook() {
   [ "$seen" = "$1" ]
 }
 
+# Takes screenshots into $1 until the sky shows either look, for up to 30 s,
+# and prints it: on a busy machine the first frames may not show it yet.
+AwaitEitherLook() {
+  eventually 30 ShowsEitherLook "$1"
+  echo "$seen"
+}
+
+# shellcheck disable=SC2317 # called through eventually
+ShowsEitherLook() {
+  Screenshot "$1"
+  seen=$(Look "$1")
+  [ "$seen" != unclear ]
+}
+
 # Takes a screenshot by day, pressing Enter first if it is night.
 DayScreenshot() {
   Screenshot "$1"
@@ -81,8 +95,7 @@ TestFullScreenWithoutSettings() {
   StartFullScreen
   Check "a window named SaverWindow shows" test -n "$window"
   Check "it covers the whole screen" CoversScreen "$window"
-  Screenshot "$scratch/fullscreen.png"
-  look=$(Look "$scratch/fullscreen.png")
+  look=$(AwaitEitherLook "$scratch/fullscreen.png")
   Check "the sky shows the day or the night look ($look)" Contains "day night" "$look"
   Check "the scene is drawn (many colours)" test \
     "$(colours "$scratch/fullscreen.png" "$(ScreenWidth)x$(ScreenHeight)+0+0")" -gt 200
@@ -174,8 +187,7 @@ TestHeldEnterTogglesOnce() {
   SetSetting Rotate 1
   SetSetting Detail 2
   StartFullScreen
-  SceneScreenshot "$scratch/before-hold.png"
-  first=$(Look "$scratch/before-hold.png")
+  first=$(AwaitEitherLook "$scratch/before-hold.png")
   other=day
   [ "$first" = day ] && other=night
   # The keyboard repeats a held key 25 times a second after 660 ms; pictures
