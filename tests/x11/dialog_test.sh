@@ -44,12 +44,14 @@ open_dialog() {
 
 # Focuses window $1 and waits until it has the keyboard.
 focus_on() {
-  xdotool windowfocus "$1" 2>/dev/null
-  eventually 15 has_focus "$1"
+  eventually 15 takes_focus "$1"
 }
 
+# Asked again on every try: a window found by its name may not be mapped yet,
+# and a request to focus it then fails.
 # shellcheck disable=SC2317 # called through eventually
-has_focus() {
+takes_focus() {
+  xdotool windowfocus "$1" 2>/dev/null
   [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
 }
 

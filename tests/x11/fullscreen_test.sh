@@ -68,6 +68,17 @@ await_look() {
   eventually 15 looks "$1"
 }
 
+# Waits up to 15 s for either look, which the first frames on a busy machine
+# may not show yet; the look is in $seen.
+await_either_look() {
+  # shellcheck disable=SC2317 # called through eventually
+  shows_a_look() {
+    seen=$(look)
+    [ "$seen" != unclear ]
+  }
+  eventually 15 shows_a_look
+}
+
 other_look() {
   if [ "$1" = day ]; then echo night; else echo day; fi
 }
@@ -103,7 +114,8 @@ await_sky_share() {
 settings 1 2
 xdotool mousemove 320 240
 if start_saver "Rotate 1"; then
-  first=$(look)
+  await_either_look
+  first=$seen
   xdotool key Return
   await_look "$(other_look "$first")"
   second=$seen
@@ -148,7 +160,8 @@ fi
 # 25 presses a second after 660 ms) must not flash the screen between the looks.
 # Released, a new press switches it back.
 if start_saver "held Enter"; then
-  first=$(look)
+  await_either_look
+  first=$seen
   xdotool keydown Return
   held=""
   # Looks spread over a second of auto-repeat: the time is the point.
