@@ -18,6 +18,7 @@ struct InputState {
   std::uint8_t rightDrag = 0;
   CursorPoint lastCursor;           // at the last button press or handled mouse move
   std::int32_t mouseMoveCount = 0;  // moves handled while saving with mouse control off
+  CursorPoint firstCursor;          // at the first of those moves: travel counts from here
 };
 
 enum class ViewChange { kNone, kRotate, kZoom };
@@ -41,8 +42,13 @@ InputResponse OnKeyPress(SaverMode mode, const ScreenSaver& saver, bool isEnter,
 // Activation changes, including the loss of it when the user switches away.
 InputResponse OnActivation(SaverMode mode, const ScreenSaver& saver, bool active);
 // Handled only while saving; otherwise nothing changes, not even lastCursor.
+// With mouse control off, the first move only says where the cursor is; a
+// later one closes once the cursor is more than 5 pixels from there.
 InputResponse OnMouseMove(SaverMode mode, const ScreenSaver& saver, InputState& input,
                           CursorPoint cursor);
+// The same cursor reported from another origin (a pointer entering another
+// output's surface): the travel so far is kept, counted from the new origin.
+void RebaseCursor(InputState& input, CursorPoint cursor);
 void OnButtonPress(InputState& input, MouseButton button, CursorPoint cursor);
 void OnButtonRelease(InputState& input, MouseButton button);
 

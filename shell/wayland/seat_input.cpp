@@ -112,7 +112,7 @@ void SeatInput::OnPointerEnter(std::uint32_t serial, CursorPoint point) {
   // Each surface counts from its own corner: the pointer's travel goes on
   // from where it came in, and a move to another output is not a jump.
   pointerAt_ = point;
-  input_.lastCursor = point;
+  RebaseCursor(input_, point);
 }
 
 void SeatInput::OnPointerMotion(CursorPoint point) {

@@ -20,18 +20,6 @@ bool IsFocusChange(const XFocusChangeEvent& focus) {
          focus.detail != NotifyPointerRoot && focus.detail != NotifyDetailNone;
 }
 
-// Folds the moves already waiting behind this one into it. The rules measure
-// the cursor's travel between handled moves, as the cursor position is read
-// when a move is handled; X reports every small step instead, and a slow
-// sweep made of one-pixel steps would otherwise never close the saver.
-void FoldWaitingMoves(Display* display, XEvent& event) {
-  XEvent next;
-  while (XEventsQueued(display, QueuedAlready) > 0) {
-    XPeekEvent(display, &next);
-    if (next.type != MotionNotify) return;
-    XNextEvent(display, &event);
-  }
-}
 }  // namespace
 
 bool SaverInput::Handle(XEvent& event) {
@@ -61,7 +49,6 @@ bool SaverInput::Handle(XEvent& event) {
       if (event.xbutton.button == Button3) OnButtonRelease(input_, MouseButton::kRight);
       return true;
     case MotionNotify:
-      FoldWaitingMoves(display_, event);
       CarryOut(saver_,
                OnMouseMove(mode_, saver_, input_, {event.xmotion.x_root, event.xmotion.y_root}));
       return true;
