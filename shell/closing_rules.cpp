@@ -28,6 +28,10 @@ InputResponse OnKeyPress(SaverMode mode, const ScreenSaver& saver, bool isEnter,
   return response;
 }
 
+InputResponse OnMiddleButton(SaverMode mode, const ScreenSaver& saver) {
+  return OnKeyPress(mode, saver, false, false);
+}
+
 InputResponse OnActivation(SaverMode mode, const ScreenSaver& saver, bool active) {
   InputResponse response;
   response.requestClose = !active && IsSaving(mode, saver);

@@ -36,9 +36,10 @@ enum class MouseButton { kLeft, kRight };
 // Full-screen with no password prompt up. This is also when the cursor is hidden.
 bool IsSaving(SaverMode mode, const ScreenSaver& saver);
 
-// A key press; a middle-button press counts as a key other than Enter. A
-// repeat is the keyboard's auto-repeat of a key held down since its press.
+// A key press. A repeat is the keyboard's auto-repeat of a key held down since its press.
 InputResponse OnKeyPress(SaverMode mode, const ScreenSaver& saver, bool isEnter, bool isRepeat);
+// A middle-button press counts as a key other than Enter.
+InputResponse OnMiddleButton(SaverMode mode, const ScreenSaver& saver);
 // Activation changes, including the loss of it when the user switches away.
 InputResponse OnActivation(SaverMode mode, const ScreenSaver& saver, bool active);
 // Handled only while saving; otherwise nothing changes, not even lastCursor.

@@ -11,8 +11,6 @@ constexpr SettingChoice kDetailChoices[] = {{0, "Low"}, {1, "Middle"}, {2, "High
 }  // namespace
 
 const std::array<SaverSetting, 2> kSaverSettings = {{
-    {"Rotate", "Mouse control", &ScreenSaver::mouseControl, 1, 1, SettingKind::kToggle,
-     kRotateChoices, std::size(kRotateChoices)},
-    {"Detail", "Detail", &ScreenSaver::detail, 2, 1, SettingKind::kChoice, kDetailChoices,
-     std::size(kDetailChoices)},
+    {"Rotate", &ScreenSaver::mouseControl, 1, 1, kRotateChoices, std::size(kRotateChoices)},
+    {"Detail", &ScreenSaver::detail, 2, 1, kDetailChoices, std::size(kDetailChoices)},
 }};

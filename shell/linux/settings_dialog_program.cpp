@@ -26,7 +26,13 @@ std::string OwnFolder() {
 }
 }  // namespace
 
-int RunSettingsDialogProgram(char** argv) {
+std::optional<int> RunSettingsDialog(const ProgramCall& call) {
+  const LaunchOptions& launch = call.launch;
+  if (launch.kind != LaunchKind::kSaverSwitches ||
+      launch.start.saverMode != SaverMode::kConfigure) {
+    return std::nullopt;
+  }
+  char** argv = call.argv;
   const std::string folder = OwnFolder();
   std::string searched;
   for (const char* relative : kSearchedFolders) {

@@ -121,13 +121,14 @@ void SaverSurface::OnConfigure(int width, int height) {
   eglSwapInterval(egl_.display(), 0);
 }
 
-void SaverSurface::Draw(const std::function<void(int width, int height)>& draw) {
-  if (!egl_.MakeCurrent(eglSurface_)) {
-    std::fputs("vorn: cannot draw on the Wayland surface\n", stderr);
-    broken_ = true;
-    return;
-  }
-  draw(width_, height_);
+bool SaverSurface::MakeCurrent() {
+  if (egl_.MakeCurrent(eglSurface_)) return true;
+  std::fputs("vorn: cannot draw on the Wayland surface\n", stderr);
+  broken_ = true;
+  return false;
+}
+
+void SaverSurface::Swap() {
   frameCallback_ = wl_surface_frame(surface_);
   wl_callback_add_listener(frameCallback_, &kFrameListener, this);
   framePending_ = true;

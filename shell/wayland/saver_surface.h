@@ -8,9 +8,8 @@
 #include <wayland-client.h>
 #include <wayland-egl.h>
 
-#include <functional>
-
 #include "shell/egl/egl_context.h"
+#include "shell/run_backend.h"
 #include "shell/wayland/wayland_client.h"
 
 enum class SurfaceRole {
@@ -18,7 +17,7 @@ enum class SurfaceRole {
   kWindow,       // an ordinary toplevel the compositor places
 };
 
-class SaverSurface {
+class SaverSurface : public RunSurface {
  public:
   // output is null for a window.
   SaverSurface(const WaylandClient& client, EglContext& egl, SurfaceRole role, wl_output* output);
@@ -40,9 +39,12 @@ class SaverSurface {
   // A surface that cannot be drawn on; the saver cannot go on.
   bool broken() const { return broken_; }
 
-  // Makes the context current on this surface, calls draw with the surface's
-  // size, and shows the result, asking to be told when to draw the next.
-  void Draw(const std::function<void(int width, int height)>& draw);
+  // On failure the surface is broken from then on.
+  bool MakeCurrent() override;
+  int width() const override { return width_; }
+  int height() const override { return height_; }
+  // Shows the frame, asking to be told when to draw the next.
+  void Swap() override;
 
  private:
   void OnConfigure(int width, int height);

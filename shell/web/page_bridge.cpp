@@ -12,7 +12,6 @@ EM_JS(void, CallShowSettings, (int mouseControl, int detail),
 EM_JS(void, CallMarkState, (const char* state),
       { document.documentElement.dataset.vorn = UTF8ToString(state); });
 EM_JS(void, CallWarn, (const char* text), { console.warn("vorn: " + UTF8ToString(text)); });
-EM_JS(int, CallIsFullscreen, (), { return document.fullscreenElement ? 1 : 0; });
 // exitFullscreen answers with a promise that fails when the page has already left.
 EM_JS(void, CallLeaveFullscreen, (), {
   if (document.fullscreenElement) document.exitFullscreen().catch(function(){});
@@ -25,7 +24,6 @@ void ShowSettings(std::int32_t mouseControl, std::int32_t detail) {
 }
 void MarkPageState(const char* state) { CallMarkState(state); }
 void WarnOnConsole(const char* text) { CallWarn(text); }
-bool PageIsFullscreen() { return CallIsFullscreen() != 0; }
 void LeaveFullscreen() { CallLeaveFullscreen(); }
 
 void CanvasPixelSize(int& width, int& height) {

@@ -11,7 +11,6 @@ void ShowSettings(std::int32_t mouseControl, std::int32_t detail);
 // "running" after the first live frame, "still" once a still picture is drawn.
 void MarkPageState(const char* state);
 void WarnOnConsole(const char* text);
-bool PageIsFullscreen();
 void LeaveFullscreen();
 // The canvas's size on the page in CSS pixels times the device-pixel ratio.
 void CanvasPixelSize(int& width, int& height);

@@ -6,12 +6,12 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include <optional>
 #include <string>
 
-#include "scene/frame.h"
 #include "scene/random.h"
 #include "scene/scene_state.h"
-#include "scene/sky.h"
+#include "shell/saver_run.h"
 #include "shell/snapshot_frames.h"
 #include "shell/web/fixed_function/fixed_function.h"
 #include "shell/web/local_settings_store.h"
@@ -34,12 +34,44 @@ class PageActions : public SaverWindowActions {
   bool VerifyPassword() override { return true; }
 };
 
+// The canvas, the page's one surface, at its size on the page in device pixels.
+class Canvas final : public RunSurfaces, public RunSurface {
+ public:
+  void ReadySurfaces(std::vector<RunSurface*>& ready) override {
+    CanvasPixelSize(width_, height_);
+    if (width_ > 0 && height_ > 0) ready.push_back(this);
+  }
+  // The drawing buffer follows the canvas's size on the page.
+  bool MakeCurrent() override {
+    if (width_ != bufferWidth_ || height_ != bufferHeight_) {
+      emscripten_set_canvas_element_size("#canvas", width_, height_);
+      bufferWidth_ = width_;
+      bufferHeight_ = height_;
+    }
+    return true;
+  }
+  int width() const override { return width_; }
+  int height() const override { return height_; }
+  // The browser shows the frame once the animation frame's callback returns.
+  void Swap() override {
+    if (++framesDrawn_ == 1) MarkPageState("running");
+  }
+  long framesDrawn() const { return framesDrawn_; }
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  int bufferWidth_ = 0;
+  int bufferHeight_ = 0;
+  long framesDrawn_ = 0;
+};
+
 PageActions pageActions;
 ScreenSaver saver(pageActions);
 WebPlatform platform;
-int viewWidth = 0;
-int viewHeight = 0;
-long framesDrawn = 0;
+Canvas canvas;
+// The live scene, once the page runs it.
+std::optional<SaverRun> liveRun;
 
 EMSCRIPTEN_WEBGL_CONTEXT_HANDLE CreateContext(bool keepPicture) {
   EmscriptenWebGLContextAttributes attributes;
@@ -57,37 +89,7 @@ EMSCRIPTEN_WEBGL_CONTEXT_HANDLE CreateContext(bool keepPicture) {
   return context;
 }
 
-// Sets the scene up for a view of this size, in place of the textures it had.
-void StartView(int width, int height) {
-  emscripten_set_canvas_element_size("#canvas", width, height);
-  viewWidth = width;
-  viewHeight = height;
-  const GLuint textures[] = {sceneState.reflectionTexture, sceneState.floorTexture};
-  glDeleteTextures(2, textures);
-  SetupView(width, height);
-}
-
-// The view set up again for a new size, with the scene going on as it was.
-void ResizeView(int width, int height) {
-  const SceneState kept = sceneState;
-  StartView(width, height);
-  const SceneState fresh = sceneState;
-  sceneState = kept;
-  sceneState.reflectionTexture = fresh.reflectionTexture;
-  sceneState.floorTexture = fresh.floorTexture;
-  ApplySkyAndFog();
-}
-
-void DrawLiveFrame() {
-  int width = 0;
-  int height = 0;
-  CanvasPixelSize(width, height);
-  if (width > 0 && height > 0 && (width != viewWidth || height != viewHeight)) {
-    (viewWidth == 0 ? StartView : ResizeView)(width, height);
-  }
-  DrawFrame();
-  if (++framesDrawn == 1) MarkPageState("running");
-}
+void DrawLiveFrame() { liveRun->Step(canvas, SaverRun::Clock::now()); }
 
 EM_BOOL OnContextLost(int, const void*, void*) {
   emscripten_cancel_main_loop();
@@ -115,6 +117,7 @@ void StoreSetting(std::int32_t ScreenSaver::*field, std::int32_t value) {
   stored.*field = value;
   stored.SaveSettings(store);
   saver.*field = value;
+  if (liveRun) liveRun->SettingsChanged();
 }
 }  // namespace
 
@@ -126,13 +129,10 @@ EMSCRIPTEN_KEEPALIVE void vorn_set_mouse_control(int on) {
 
 EMSCRIPTEN_KEEPALIVE void vorn_set_detail(int detail) {
   StoreSetting(&ScreenSaver::detail, detail);
-  detailLevel = detail;
-  // The detail is read when the scene is set up, which starts it afresh.
-  if (viewWidth > 0) StartView(viewWidth, viewHeight);
 }
 
 // For measuring: the live frames drawn since the page started.
-EMSCRIPTEN_KEEPALIVE long vorn_frames_drawn() { return framesDrawn; }
+EMSCRIPTEN_KEEPALIVE long vorn_frames_drawn() { return canvas.framesDrawn(); }
 }
 
 int main() {
@@ -144,7 +144,6 @@ int main() {
   saver.LoadSettings(store);
   if (address.detail) saver.detail = *address.detail;
   if (address.mouseControl) saver.mouseControl = *address.mouseControl;
-  detailLevel = saver.detail;
   ShowSettings(saver.mouseControl, saver.detail);
 
   if (CreateContext(address.still.has_value()) == 0 || !StartFixedFunction()) {
@@ -159,7 +158,9 @@ int main() {
   InstallScenePlatform(platform);
   SeedRandom(PageSeed());
   fullSizeTextures = 1;
-  ListenToPageInput(saver);
+  // The page follows the full-screen saver's rules; a close request leaves full-screen.
+  liveRun.emplace(SaverMode::kFullScreen, saver, RunPacing{});
+  ListenToPageInput(saver, *liveRun);
   emscripten_set_main_loop(DrawLiveFrame, 0, EM_FALSE);
   return 0;
 }

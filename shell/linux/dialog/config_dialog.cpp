@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "resources/credits.h"
-#include "scene/scene_state.h"
 #include "shell/config_choices.h"
 
 // Registers the resources packed at build time; calling it also keeps them linked in.
@@ -69,7 +68,6 @@ void Accept(const Dialog& dialog) {
   StoreChoices(dialog.saver, checked, detail);
   std::string error;
   if (!dialog.save(dialog.saver, error)) ReportSaveFailure(dialog, error);
-  detailLevel = dialog.saver.detail;
   gtk_main_quit();
 }
 
