@@ -12,12 +12,13 @@
 #include "scene/random.h"
 #include "scene/scene_state.h"
 #include "scene/sky.h"
-#include "shell/snapshot_frames.h"
+#include "shell/web/canvas_fit.h"
 #include "shell/web/fixed_function/fixed_function.h"
 #include "shell/web/local_settings_store.h"
 #include "shell/web/page_address.h"
 #include "shell/web/page_bridge.h"
 #include "shell/web/page_input.h"
+#include "shell/web/page_still.h"
 #include "shell/web/web_platform.h"
 
 namespace {
@@ -39,6 +40,10 @@ ScreenSaver saver(pageActions);
 WebPlatform platform;
 int viewWidth = 0;
 int viewHeight = 0;
+// The canvas's size on the page in device pixels, which the view follows as
+// far as the browser's drawing buffer allows.
+int pageWidth = 0;
+int pageHeight = 0;
 long framesDrawn = 0;
 
 EMSCRIPTEN_WEBGL_CONTEXT_HANDLE CreateContext(bool keepPicture) {
@@ -59,7 +64,7 @@ EMSCRIPTEN_WEBGL_CONTEXT_HANDLE CreateContext(bool keepPicture) {
 
 // Sets the scene up for a view of this size, in place of the textures it had.
 void StartView(int width, int height) {
-  emscripten_set_canvas_element_size("#canvas", width, height);
+  FitCanvas(width, height);
   viewWidth = width;
   viewHeight = height;
   const GLuint textures[] = {sceneState.reflectionTexture, sceneState.floorTexture};
@@ -82,7 +87,9 @@ void DrawLiveFrame() {
   int width = 0;
   int height = 0;
   CanvasPixelSize(width, height);
-  if (width > 0 && height > 0 && (width != viewWidth || height != viewHeight)) {
+  if (width > 0 && height > 0 && (width != pageWidth || height != pageHeight)) {
+    pageWidth = width;
+    pageHeight = height;
     (viewWidth == 0 ? StartView : ResizeView)(width, height);
   }
   DrawFrame();
@@ -93,16 +100,6 @@ EM_BOOL OnContextLost(int, const void*, void*) {
   emscripten_cancel_main_loop();
   ShowProblem(kContextLost);
   return EM_TRUE;
-}
-
-// A still picture in a page is never stopped halfway.
-bool EveryFrame() { return true; }
-
-void DrawStill(const SnapshotOptions& options) {
-  emscripten_set_canvas_element_size("#canvas", options.width, options.height);
-  SnapshotPlatform still(options, platform);
-  DrawSnapshotFrames(options, still, PageSeed(), EveryFrame);
-  MarkPageState("still");
 }
 
 // Keeps one changed setting in local storage, and only that one: a value the
@@ -147,13 +144,14 @@ int main() {
   detailLevel = saver.detail;
   ShowSettings(saver.mouseControl, saver.detail);
 
+  if (address.still) ShowStillPicture(address.liveQuery.c_str());
   if (CreateContext(address.still.has_value()) == 0 || !StartFixedFunction()) {
     ShowProblem(kNoWebGL);
     return 0;
   }
   emscripten_set_webglcontextlost_callback("#canvas", nullptr, EM_FALSE, OnContextLost);
   if (address.still) {
-    DrawStill(*address.still);
+    StartStill(*address.still, platform);
     return 0;
   }
   InstallScenePlatform(platform);
