@@ -25,3 +25,6 @@ struct SaverSetting {
 };
 
 extern const std::array<SaverSetting, 2> kSaverSettings;
+
+// Whether the setting stored under this name offers this value among its choices.
+bool IsOfferedValue(const char* name, std::int32_t value);

@@ -9,6 +9,8 @@ namespace {
 EM_JS(void, CallShowProblem, (const char* text), { vornPage.showProblem(UTF8ToString(text)); });
 EM_JS(void, CallShowSettings, (int mouseControl, int detail),
       { vornPage.showSettings(mouseControl, detail); });
+EM_JS(void, CallShowStill, (const char* liveQuery),
+      { vornPage.showStill(UTF8ToString(liveQuery)); });
 EM_JS(void, CallMarkState, (const char* state),
       { document.documentElement.dataset.vorn = UTF8ToString(state); });
 EM_JS(void, CallWarn, (const char* text), { console.warn("vorn: " + UTF8ToString(text)); });
@@ -22,6 +24,7 @@ void ShowProblem(const char* text) { CallShowProblem(text); }
 void ShowSettings(std::int32_t mouseControl, std::int32_t detail) {
   CallShowSettings(mouseControl, detail);
 }
+void ShowStillPicture(const char* liveQuery) { CallShowStill(liveQuery); }
 void MarkPageState(const char* state) { CallMarkState(state); }
 void WarnOnConsole(const char* text) { CallWarn(text); }
 void LeaveFullscreen() { CallLeaveFullscreen(); }

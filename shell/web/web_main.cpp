@@ -12,12 +12,13 @@
 #include "scene/random.h"
 #include "scene/scene_state.h"
 #include "shell/saver_run.h"
-#include "shell/snapshot_frames.h"
+#include "shell/web/canvas_fit.h"
 #include "shell/web/fixed_function/fixed_function.h"
 #include "shell/web/local_settings_store.h"
 #include "shell/web/page_address.h"
 #include "shell/web/page_bridge.h"
 #include "shell/web/page_input.h"
+#include "shell/web/page_still.h"
 #include "shell/web/web_platform.h"
 
 namespace {
@@ -37,19 +38,23 @@ class PageActions : public SaverWindowActions {
 // The canvas, the page's one surface, at its size on the page in device pixels.
 class Canvas final : public RunSurfaces, public RunSurface {
  public:
+  // The view follows the canvas's size on the page, as far as the browser's
+  // drawing buffer allows.
   void ReadySurfaces(std::vector<RunSurface*>& ready) override {
-    CanvasPixelSize(width_, height_);
-    if (width_ > 0 && height_ > 0) ready.push_back(this);
-  }
-  // The drawing buffer follows the canvas's size on the page.
-  bool MakeCurrent() override {
-    if (width_ != bufferWidth_ || height_ != bufferHeight_) {
-      emscripten_set_canvas_element_size("#canvas", width_, height_);
-      bufferWidth_ = width_;
-      bufferHeight_ = height_;
+    int width = 0;
+    int height = 0;
+    CanvasPixelSize(width, height);
+    if (width <= 0 || height <= 0) return;
+    if (width != pageWidth_ || height != pageHeight_) {
+      pageWidth_ = width;
+      pageHeight_ = height;
+      FitCanvas(width, height);
+      width_ = width;
+      height_ = height;
     }
-    return true;
+    ready.push_back(this);
   }
+  bool MakeCurrent() override { return true; }
   int width() const override { return width_; }
   int height() const override { return height_; }
   // The browser shows the frame once the animation frame's callback returns.
@@ -59,10 +64,10 @@ class Canvas final : public RunSurfaces, public RunSurface {
   long framesDrawn() const { return framesDrawn_; }
 
  private:
+  int pageWidth_ = 0;
+  int pageHeight_ = 0;
   int width_ = 0;
   int height_ = 0;
-  int bufferWidth_ = 0;
-  int bufferHeight_ = 0;
   long framesDrawn_ = 0;
 };
 
@@ -95,16 +100,6 @@ EM_BOOL OnContextLost(int, const void*, void*) {
   emscripten_cancel_main_loop();
   ShowProblem(kContextLost);
   return EM_TRUE;
-}
-
-// A still picture in a page is never stopped halfway.
-bool EveryFrame() { return true; }
-
-void DrawStill(const SnapshotOptions& options) {
-  emscripten_set_canvas_element_size("#canvas", options.width, options.height);
-  SnapshotPlatform still(options, platform);
-  DrawSnapshotFrames(options, still, PageSeed(), EveryFrame);
-  MarkPageState("still");
 }
 
 // Keeps one changed setting in local storage, and only that one: a value the
@@ -146,13 +141,14 @@ int main() {
   if (address.mouseControl) saver.mouseControl = *address.mouseControl;
   ShowSettings(saver.mouseControl, saver.detail);
 
+  if (address.still) ShowStillPicture(address.liveQuery.c_str());
   if (CreateContext(address.still.has_value()) == 0 || !StartFixedFunction()) {
     ShowProblem(kNoWebGL);
     return 0;
   }
   emscripten_set_webglcontextlost_callback("#canvas", nullptr, EM_FALSE, OnContextLost);
   if (address.still) {
-    DrawStill(*address.still);
+    StartStill(*address.still, platform);
     return 0;
   }
   InstallScenePlatform(platform);
