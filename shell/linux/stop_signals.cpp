@@ -40,4 +40,4 @@ void EndAtOnceOnStopUntilTheLoop() {
   if (stopRequested != 0) _exit(0);
 }
 
-void TheLoopWaits() { endAtOnce = 0; }
+void TheLoopStarts() { endAtOnce = 0; }

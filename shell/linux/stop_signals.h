@@ -12,9 +12,9 @@ int StopSignalDescriptor();
 
 // A wait inside a library during start-up (a compositor or an X server that
 // stopped answering) cannot be cut short. From this call until the run's
-// loop first waits for its connection, a stop signal ends the program at
+// loop starts, a stop signal ends the program at
 // once with code 0, as a stopped saver does, having nothing yet to release in
 // order; a stop that came earlier ends it here.
 void EndAtOnceOnStopUntilTheLoop();
-// The loop waits: from now on it sees every stop itself.
-void TheLoopWaits();
+// The loop is about to start: from now on it sees every stop itself.
+void TheLoopStarts();

@@ -9,7 +9,6 @@
 
 bool WaitForConnection(int connection,
                        std::optional<std::chrono::steady_clock::time_point> deadline) {
-  TheLoopWaits();
   int timeout = -1;
   if (deadline) {
     const auto left =

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "shell/linux/linux_platform.h"
+#include "shell/linux/stop_signals.h"
 #include "shell/linux/wait_for_connection.h"
 
 namespace {
@@ -48,6 +49,7 @@ WaylandBackend::WaylandBackend(WaylandClient& client, EglContext& egl, ScreenSav
       run_(run),
       role_(role),
       seat_(client.seat(), saver, run) {
+  TheLoopStarts();
   actions_.Bind(&seat_);
   if (role_ == SurfaceRole::kWindow) {
     Cover(0, nullptr);

@@ -9,7 +9,9 @@ XBackend::XBackend(GlxSurface& surface, SaverRun& run, EventHandler handle)
       run_(run),
       handle_(std::move(handle)),
       drawn_(surface),
-      visibility_(surface.display(), surface.window()) {}
+      visibility_(surface.display(), surface.window()) {
+  TheLoopStarts();
+}
 
 void XBackend::ReadySurfaces(std::vector<RunSurface*>& ready) {
   // Nobody needs frames of a window that cannot be seen.
