@@ -21,7 +21,9 @@ std::string FindSiblingProgram(const char* name, std::initializer_list<const cha
   const std::string folder = OwnFolder();
   searched.clear();
   for (const char* relative : folders) {
-    const std::string candidate = folder + "/" + relative + "/" + name;
+    const std::string beside = folder + "/";
+    const std::string candidate =
+        std::string(relative) == "." ? beside + name : beside + relative + "/" + name;
     if (access(candidate.c_str(), X_OK) == 0) return candidate;
     searched += (searched.empty() ? "" : ", ") + candidate;
   }
