@@ -1,18 +1,23 @@
 #!/bin/sh
 # The idle watcher on a headless sway: the saver comes after the idle time,
 # a key ends it while the watcher stays, and it comes again after the next
-# idle period; a window's idle inhibitor keeps it away; a second watcher
-# refuses; the compositor gone ends the watcher and its saver.
-# Usage: idle_test.sh path/to/vorn path/to/virtual_input path/to/vorn-idle path/to/idle_inhibitor
+# idle period; a window's idle inhibitor keeps it away, and so does a locked
+# screen; a second watcher refuses; the compositor gone ends the watcher and
+# its saver.
+# Usage: idle_test.sh path/to/vorn path/to/virtual_input path/to/vorn-idle
+#        path/to/idle_inhibitor path/to/screen_locked.py
 set -u
 # shellcheck source=tests/wayland/lib.sh
 . "$(dirname "$0")/lib.sh"
 
 # Beside vorn, which the watcher runs from its own folder.
-cp "$3" "$4" "$work/"
+cp "$3" "$4" "$5" "$work/"
 user_idle="$work/$(basename "$3")"
 user_inhibitor="$work/$(basename "$4")"
+user_locker="$work/$(basename "$5")"
 
+# The bus where a screen locker would say that the screen is locked.
+start_session_bus
 start_sway
 set_output HEADLESS-1 640x480+0+0
 start_pointer 640 480
@@ -62,6 +67,20 @@ key x
 ! eventually 5 saver_started || fail "the saver started over an idle inhibitor"
 kill "$inhibitor"
 eventually 10 saver_started || fail "no saver after the inhibitor went away"
+eventually 10 shows_scene HEADLESS-1 || fail "the saver after the inhibitor shows no scene"
+key x
+eventually 5 saver_gone || fail "a key did not end the saver after the inhibitor"
+
+# A locked screen is never covered; unlocked, the next idle period brings the saver.
+# shellcheck disable=SC2086 # the prefix is meant to split into words
+start $drop_root "$user_locker" >"$work/locker.out"
+locker=$started
+eventually 5 grep -q ready "$work/locker.out" || fail "the screen locker did not start"
+key x
+! eventually 5 saver_started || fail "the saver covered a locked screen"
+kill "$locker"
+key x
+eventually 10 saver_started || fail "no saver once the screen was unlocked"
 
 # The compositor gone: the watcher ends quietly and takes its saver with it.
 kill -9 "$sway"
