@@ -52,7 +52,7 @@ std::unique_ptr<IdleSource> FindIdleSource(std::uint32_t thresholdMs, IdleWatche
   X11Idle x11 = WatchX11Idle(thresholdMs, watcher, SaverService(bus));
   if (x11.source) return std::move(x11.source);
   if (!x11.saverDaemon.empty()) {
-    std::fprintf(stderr, "vorn-idle: %s already runs in this session and starts the saver\n",
+    std::fprintf(stderr, "vorn-idle: another screen saver already runs in this session (%s)\n",
                  x11.saverDaemon.c_str());
     status = 0;
     return nullptr;
