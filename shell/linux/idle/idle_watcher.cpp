@@ -7,7 +7,7 @@ IdleWatcher::IdleWatcher(GMainLoop* loop, GDBusConnection* bus, std::string vorn
     : loop_(loop), bus_(bus), saver_(std::move(vorn), [this] { periods_.OnSaverEnded(); }) {}
 
 void IdleWatcher::OnIdle() {
-  // Asked only when the saver could start: a locked session is never covered.
+  // The bus is asked only when a saver could start; a locked session is never covered.
   if (periods_.saverRunning()) return;
   if (periods_.OnIdle(!LockedOrInhibited(bus_)) == IdleAction::kStartSaver && !saver_.Start()) {
     periods_.OnSaverEnded();
