@@ -63,7 +63,6 @@ std::string SettingsFile::ConfigHome() {
 }
 
 bool SettingsFile::OpenForReading() {
-  warned_ = false;
   struct stat status {};
   if (g_stat(path_.c_str(), &status) != 0) {
     const int reason = errno;

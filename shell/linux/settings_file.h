@@ -49,7 +49,8 @@ class SettingsFile : public SettingsStore {
   bool Save(const std::function<void(SettingsStore&)>& write, std::string& error);
 
  private:
-  // The first problem of a load is reported; the rest of that load stays quiet.
+  // The first problem is reported; the rest stay quiet, also those of later
+  // loads through this object (the saver's settings and the idle start).
   void Warn(const std::string& problem);
 
   std::string path_;

@@ -1,14 +1,18 @@
 // The idle start in the settings file: its defaults, the values that keep
-// them, and a save that leaves Rotate and Detail as they were.
+// them, one word about a bad file for both loads of the dialog, and a save
+// that leaves Rotate and Detail as they were.
 #include "shell/linux/idle_start_setting.h"
 
 #include <glib/gstdio.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 
 #include "shell/linux/settings_file.h"
+#include "shell/screen_saver.h"
+#include "tests/support/no_window.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -53,6 +57,18 @@ TEST_F(IdleStartSettingTest, ABadValueKeepsItsDefault) {
   const IdleStart mixed = Load("StartWhenIdle=1\nIdleMinutes=0\n");
   EXPECT_TRUE(mixed.enabled);
   EXPECT_EQ(mixed.minutes, 10);
+}
+
+TEST_F(IdleStartSettingTest, ABadFileIsReportedOnceThoughBothSettingsAreLoaded) {
+  std::ofstream(path) << "not a key file\n";
+  NoWindow window;
+  ScreenSaver saver(window);
+  SettingsFile file(path);
+  testing::internal::CaptureStderr();
+  saver.LoadSettings(file);
+  LoadIdleStart(file);
+  const std::string errors = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
 }
 
 TEST_F(IdleStartSettingTest, SavingKeepsTheSaversOwnSettings) {
