@@ -11,6 +11,7 @@
 #include "shell/launch_options.h"
 #include "shell/linux/linux_platform.h"
 #include "shell/linux/program_call.h"
+#include "shell/linux/session_lock.h"
 #include "shell/linux/settings_dialog_program.h"
 #include "shell/linux/snapshot.h"
 #include "shell/linux/stop_signals.h"
@@ -61,6 +62,9 @@ int main(int argc, char** argv) {
     // belongs to the screen locker on Linux.
     const SaverMode mode = launch.start.saverMode;
     if (mode == SaverMode::kNothing || mode == SaverMode::kChangePassword) return 0;
+    // Two savers started together (an idle tool firing twice) would share the
+    // input, and one key would leave the other up: the first one serves.
+    if (mode == SaverMode::kFullScreen && !TakeSessionLock("saver")) return 0;
   }
 
   SeedRandom(StartupSeed());

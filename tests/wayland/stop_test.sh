@@ -1,7 +1,8 @@
 #!/bin/sh
 # A stop signal ends /s at once however the compositor behaves: busy, with
 # three large outputs to draw in software and the connection always
-# readable, or stopped, with vorn still starting up and waiting on it.
+# readable, or stopped, with vorn still starting up and waiting on it. And a
+# second /s while one saves ends at once, leaving the first to serve.
 # Usage: stop_test.sh path/to/vorn path/to/virtual_input
 set -u
 # shellcheck source=tests/wayland/lib.sh
@@ -29,6 +30,15 @@ set_output HEADLESS-3 1920x1080+3840+0
 start $drop_root "$user_vorn" /s
 saver=$started
 eventually 20 shows_scene HEADLESS-3 || fail "no scene on the third output within 20 s"
+second=$work/second.err
+# shellcheck disable=SC2086
+start $drop_root "$user_vorn" /s 2>"$second"
+if ! ended_within 5 "$started"; then
+  fail "a second /s is still running beside the first"
+elif [ "$status" -ne 0 ] || [ -s "$second" ]; then
+  fail "a second /s ended with code $status: $(cat "$second")"
+fi
+running "$saver" || fail "a second /s ended the first"
 expect_stopped "three busy outputs"
 
 kill -s STOP "$sway"
