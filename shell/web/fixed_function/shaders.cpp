@@ -7,9 +7,8 @@ attribute vec3 aNormal;
 attribute vec4 aColor;
 attribute vec2 aTexCoord;
 
-uniform mat4 uModelView;
+// Positions and normals arrive in eye space.
 uniform mat4 uProjection;
-uniform mat3 uNormalMatrix;
 uniform bool uLighting;
 uniform bool uNormalize;
 // Which material colours follow the vertex colour: 0 none, 1 ambient and
@@ -71,9 +70,9 @@ vec4 Lit(vec3 eye, vec3 n) {
 }
 
 void main() {
-  vec4 eye = uModelView * aPosition;
+  vec4 eye = aPosition;
   gl_Position = uProjection * eye;
-  vec3 n = uNormalMatrix * aNormal;
+  vec3 n = aNormal;
   if (uNormalize && dot(n, n) > 0.0) n = normalize(n);
   vec3 eyePoint = eye.xyz / eye.w;
   vColor = uLighting ? Lit(eyePoint, n) : clamp(aColor, 0.0, 1.0);

@@ -1,5 +1,5 @@
 // The one shader program of the fixed-function layer, in GLSL ES 1.00: the
-// OpenGL 1.1 vertex equations (transform, lighting, sphere map) and the
+// OpenGL 1.1 vertex equations (projection, lighting, sphere map) and the
 // fragment ones (texture, fog).
 #pragma once
 
