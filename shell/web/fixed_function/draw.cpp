@@ -26,8 +26,6 @@ struct Batch {
 Batch batch;
 GLuint vertexBuffer = 0;
 GLuint indexBuffer = 0;
-unsigned uploadedState = 0;
-Matrix4 uploadedProjection{};
 // The normal matrix of the model-view matrix of this version.
 unsigned normalMatrixVersion = 0;
 Matrix3 normalMatrix{};
@@ -126,6 +124,17 @@ void AddEyeVertices(const std::vector<FixedVertex>& vertices) {
   }
 }
 
+void DrawBatch() {
+  emscripten_glBufferData(GL_ARRAY_BUFFER,
+                          static_cast<GLsizeiptr>(batch.vertices.size() * sizeof(FixedVertex)),
+                          batch.vertices.data(), GL_STREAM_DRAW);
+  emscripten_glBufferData(GL_ELEMENT_ARRAY_BUFFER,
+                          static_cast<GLsizeiptr>(batch.indices.size() * sizeof(GLuint)),
+                          batch.indices.data(), GL_STREAM_DRAW);
+  emscripten_glDrawElements(batch.primitive, static_cast<GLsizei>(batch.indices.size()),
+                            GL_UNSIGNED_INT, nullptr);
+}
+
 // Flushes when the page's code returns to the browser, before the browser
 // shows the canvas: a microtask runs then.
 void QueueFlush() {
@@ -155,8 +164,6 @@ bool StartFixedFunction() {
   Attribute(kColorAttribute, 4, offsetof(FixedVertex, color));
   Attribute(kTexCoordAttribute, 2, offsetof(FixedVertex, texCoord));
   batch = Batch();
-  uploadedState = 0;
-  uploadedProjection = {};
   return true;
 }
 
@@ -185,26 +192,10 @@ void DrawVertices(GLenum mode, const std::vector<FixedVertex>& vertices) {
 }
 
 void FlushVertices() {
-  if (batch.indices.empty()) {
-    batch.vertices.clear();
-    return;
+  if (!batch.indices.empty() &&
+      UseProgram(batch.stateVersion, batch.attributes, batch.projection)) {
+    DrawBatch();
   }
-  if (uploadedState != batch.stateVersion) {
-    UploadState(batch.attributes);
-    uploadedState = batch.stateVersion;
-  }
-  if (uploadedProjection != batch.projection) {
-    UploadProjection(batch.projection);
-    uploadedProjection = batch.projection;
-  }
-  emscripten_glBufferData(GL_ARRAY_BUFFER,
-                          static_cast<GLsizeiptr>(batch.vertices.size() * sizeof(FixedVertex)),
-                          batch.vertices.data(), GL_STREAM_DRAW);
-  emscripten_glBufferData(GL_ELEMENT_ARRAY_BUFFER,
-                          static_cast<GLsizeiptr>(batch.indices.size() * sizeof(GLuint)),
-                          batch.indices.data(), GL_STREAM_DRAW);
-  emscripten_glDrawElements(batch.primitive, static_cast<GLsizei>(batch.indices.size()),
-                            GL_UNSIGNED_INT, nullptr);
   batch.vertices.clear();
   batch.indices.clear();
 }

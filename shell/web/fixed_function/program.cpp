@@ -2,43 +2,65 @@
 
 #include <webgl/webgl1.h>
 
+#include <string>
+#include <vector>
+
 #include "shell/web/fixed_function/shaders.h"
 #include "shell/web/fixed_function/state.h"
 
 namespace {
 struct Uniforms {
-  GLint projection, lighting, normalize, colorMaterial;
+  GLint projection, normalize, colorMaterial;
   GLint materialAmbient, materialDiffuse, materialSpecular, materialEmission, shininess;
   GLint modelAmbient, lightOn, lightPosition, lightAmbient, lightDiffuse, lightSpecular;
-  GLint lightAttenuation, sphereMap, texturing, texture, fogMode, fogColor, fog;
+  GLint lightAttenuation, fogColor, fog;
 };
 
-GLuint program = 0;
-Uniforms uniforms;
+// A program built for one set of features, and what it was last given: a
+// program keeps its uniforms while another one draws.
+struct Program {
+  unsigned features;
+  GLuint id;
+  Uniforms uniforms;
+  unsigned uploadedState;
+  Matrix4 uploadedProjection;
+};
 
-GLuint CompileShader(GLenum type, const char* source) {
+std::vector<Program> programs;
+GLuint currentProgram = 0;
+unsigned capabilitiesState = 0;
+
+GLuint CompileShader(GLenum type, const std::string& source) {
   const GLuint shader = emscripten_glCreateShader(type);
-  emscripten_glShaderSource(shader, 1, &source, nullptr);
+  const char* text = source.c_str();
+  emscripten_glShaderSource(shader, 1, &text, nullptr);
   emscripten_glCompileShader(shader);
   GLint compiled = GL_FALSE;
   emscripten_glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
   return compiled == GL_TRUE ? shader : 0;
 }
 
-GLint Locate(const char* name) { return emscripten_glGetUniformLocation(program, name); }
-
-void LocateUniforms() {
-  uniforms = {Locate("uProjection"),       Locate("uLighting"),
-              Locate("uNormalize"),        Locate("uColorMaterial"),
-              Locate("uMaterialAmbient"),  Locate("uMaterialDiffuse"),
-              Locate("uMaterialSpecular"), Locate("uMaterialEmission"),
-              Locate("uShininess"),        Locate("uModelAmbient"),
-              Locate("uLightOn"),          Locate("uLightPosition"),
-              Locate("uLightAmbient"),     Locate("uLightDiffuse"),
-              Locate("uLightSpecular"),    Locate("uLightAttenuation"),
-              Locate("uSphereMap"),        Locate("uTexturing"),
-              Locate("uTexture"),          Locate("uFogMode"),
-              Locate("uFogColor"),         Locate("uFog")};
+Uniforms LocateUniforms(GLuint program) {
+  const auto Locate = [program](const char* name) {
+    return emscripten_glGetUniformLocation(program, name);
+  };
+  return {Locate("uProjection"),
+          Locate("uNormalize"),
+          Locate("uColorMaterial"),
+          Locate("uMaterialAmbient"),
+          Locate("uMaterialDiffuse"),
+          Locate("uMaterialSpecular"),
+          Locate("uMaterialEmission"),
+          Locate("uShininess"),
+          Locate("uModelAmbient"),
+          Locate("uLightOn"),
+          Locate("uLightPosition"),
+          Locate("uLightAmbient"),
+          Locate("uLightDiffuse"),
+          Locate("uLightSpecular"),
+          Locate("uLightAttenuation"),
+          Locate("uFogColor"),
+          Locate("uFog")};
 }
 
 int ColorMaterialCode(const Attributes& a) {
@@ -69,6 +91,49 @@ int FogCode(const Attributes& a) {
   }
 }
 
+// The features a program is built for, as bits: lighting, texturing, sphere
+// maps for S and T (which only a texture sees), and the fog mode's code.
+unsigned Features(const Attributes& a) {
+  const Enables& e = a.enables;
+  const bool sphereS = e.texture2D && e.texGenS && a.texGenModeS == GL_SPHERE_MAP;
+  const bool sphereT = e.texture2D && e.texGenT && a.texGenModeT == GL_SPHERE_MAP;
+  return (e.lighting ? 1u : 0u) | (e.texture2D ? 2u : 0u) | (sphereS ? 4u : 0u) |
+         (sphereT ? 8u : 0u) | static_cast<unsigned>(FogCode(a)) << 4;
+}
+
+std::string Defines(unsigned features) {
+  const auto Define = [](const char* name, unsigned value) {
+    return "#define " + std::string(name) + " " + std::to_string(value) + "\n";
+  };
+  return Define("LIGHTING", features & 1) + Define("TEXTURING", (features >> 1) & 1) +
+         Define("SPHERE_MAP_S", (features >> 2) & 1) + Define("SPHERE_MAP_T", (features >> 3) & 1) +
+         Define("FOG_MODE", features >> 4);
+}
+
+// The program for these features, built on its first use; null when it does not build.
+Program* ProgramFor(unsigned features) {
+  for (Program& program : programs) {
+    if (program.features == features) return &program;
+  }
+  const std::string defines = Defines(features);
+  const GLuint vertexShader = CompileShader(GL_VERTEX_SHADER, defines + kFixedVertexShader);
+  const GLuint fragmentShader = CompileShader(GL_FRAGMENT_SHADER, defines + kFixedFragmentShader);
+  if (vertexShader == 0 || fragmentShader == 0) return nullptr;
+  const GLuint id = emscripten_glCreateProgram();
+  emscripten_glAttachShader(id, vertexShader);
+  emscripten_glAttachShader(id, fragmentShader);
+  emscripten_glBindAttribLocation(id, kPositionAttribute, "aPosition");
+  emscripten_glBindAttribLocation(id, kNormalAttribute, "aNormal");
+  emscripten_glBindAttribLocation(id, kColorAttribute, "aColor");
+  emscripten_glBindAttribLocation(id, kTexCoordAttribute, "aTexCoord");
+  emscripten_glLinkProgram(id);
+  GLint linked = GL_FALSE;
+  emscripten_glGetProgramiv(id, GL_LINK_STATUS, &linked);
+  if (linked != GL_TRUE) return nullptr;
+  programs.push_back({features, id, LocateUniforms(id), 0, {}});
+  return &programs.back();
+}
+
 void SetCapability(GLenum cap, bool on) {
   if (on) {
     emscripten_glEnable(cap);
@@ -76,12 +141,20 @@ void SetCapability(GLenum cap, bool on) {
     emscripten_glDisable(cap);
   }
 }
-}  // namespace
 
-void UploadState(const Attributes& a) {
+void SetCapabilities(const Attributes& a) {
+  const Enables& e = a.enables;
+  SetCapability(GL_DEPTH_TEST, e.depthTest);
+  SetCapability(GL_BLEND, e.blend);
+  SetCapability(GL_CULL_FACE, e.cullFace);
+  SetCapability(GL_STENCIL_TEST, e.stencilTest);
+  emscripten_glCullFace(a.cullFaceMode);
+  emscripten_glFrontFace(a.frontFace);
+}
+
+void UploadUniforms(const Uniforms& uniforms, const Attributes& a) {
   const Enables& e = a.enables;
   const Material& m = a.material;
-  emscripten_glUniform1i(uniforms.lighting, e.lighting);
   emscripten_glUniform1i(uniforms.normalize, e.normalize);
   emscripten_glUniform1i(uniforms.colorMaterial, ColorMaterialCode(a));
   emscripten_glUniform4fv(uniforms.materialAmbient, 1, m.ambient.data());
@@ -112,42 +185,37 @@ void UploadState(const Attributes& a) {
   emscripten_glUniform4fv(uniforms.lightDiffuse, kLightCount, diffuse);
   emscripten_glUniform4fv(uniforms.lightSpecular, kLightCount, specular);
   emscripten_glUniform3fv(uniforms.lightAttenuation, kLightCount, attenuation);
-  emscripten_glUniform2i(uniforms.sphereMap, e.texGenS && a.texGenModeS == GL_SPHERE_MAP,
-                         e.texGenT && a.texGenModeT == GL_SPHERE_MAP);
-  emscripten_glUniform1i(uniforms.texturing, e.texture2D);
-  emscripten_glUniform1i(uniforms.fogMode, FogCode(a));
   emscripten_glUniform4fv(uniforms.fogColor, 1, a.fogColor.data());
   emscripten_glUniform3f(uniforms.fog, a.fogStart, a.fogEnd, a.fogDensity);
-
-  SetCapability(GL_DEPTH_TEST, e.depthTest);
-  SetCapability(GL_BLEND, e.blend);
-  SetCapability(GL_CULL_FACE, e.cullFace);
-  SetCapability(GL_STENCIL_TEST, e.stencilTest);
-  emscripten_glCullFace(a.cullFaceMode);
-  emscripten_glFrontFace(a.frontFace);
 }
-
-void UploadProjection(const Matrix4& projection) {
-  emscripten_glUniformMatrix4fv(uniforms.projection, 1, GL_FALSE, projection.data());
-}
+}  // namespace
 
 bool StartProgram() {
-  const GLuint vertexShader = CompileShader(GL_VERTEX_SHADER, kFixedVertexShader);
-  const GLuint fragmentShader = CompileShader(GL_FRAGMENT_SHADER, kFixedFragmentShader);
-  if (vertexShader == 0 || fragmentShader == 0) return false;
-  program = emscripten_glCreateProgram();
-  emscripten_glAttachShader(program, vertexShader);
-  emscripten_glAttachShader(program, fragmentShader);
-  emscripten_glBindAttribLocation(program, kPositionAttribute, "aPosition");
-  emscripten_glBindAttribLocation(program, kNormalAttribute, "aNormal");
-  emscripten_glBindAttribLocation(program, kColorAttribute, "aColor");
-  emscripten_glBindAttribLocation(program, kTexCoordAttribute, "aTexCoord");
-  emscripten_glLinkProgram(program);
-  GLint linked = GL_FALSE;
-  emscripten_glGetProgramiv(program, GL_LINK_STATUS, &linked);
-  if (linked != GL_TRUE) return false;
-  emscripten_glUseProgram(program);
-  LocateUniforms();
-  emscripten_glUniform1i(uniforms.texture, 0);
+  programs.clear();
+  currentProgram = 0;
+  capabilitiesState = 0;
+  // The program of the starting state, which tells whether this WebGL builds the layer's shaders.
+  return ProgramFor(Features(Attributes())) != nullptr;
+}
+
+bool UseProgram(unsigned stateVersion, const Attributes& attributes, const Matrix4& projection) {
+  Program* program = ProgramFor(Features(attributes));
+  if (program == nullptr) return false;
+  if (program->id != currentProgram) {
+    emscripten_glUseProgram(program->id);
+    currentProgram = program->id;
+  }
+  if (program->uploadedState != stateVersion) {
+    UploadUniforms(program->uniforms, attributes);
+    program->uploadedState = stateVersion;
+  }
+  if (program->uploadedProjection != projection) {
+    emscripten_glUniformMatrix4fv(program->uniforms.projection, 1, GL_FALSE, projection.data());
+    program->uploadedProjection = projection;
+  }
+  if (capabilitiesState != stateVersion) {
+    SetCapabilities(attributes);
+    capabilitiesState = stateVersion;
+  }
   return true;
 }

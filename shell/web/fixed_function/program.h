@@ -1,13 +1,15 @@
-// The one shader program of the fixed-function layer, and the uniforms and
-// WebGL capabilities that carry OpenGL 1.1's state to it.
+// The shader programs of the fixed-function layer, one for each set of
+// features that the state switches on (built when first needed), and the
+// uniforms and WebGL capabilities that carry OpenGL 1.1's state to them.
 #pragma once
 
 #include "shell/web/fixed_function/matrix.h"
 #include "shell/web/fixed_function/state.h"
 
-// Builds the program into the current WebGL context and uses it; false when it
-// does not build there.
+// Builds the program of the starting state into the current WebGL context;
+// false when it does not build there.
 bool StartProgram();
-// Everything of the state that the program and WebGL's capabilities draw with.
-void UploadState(const Attributes& attributes);
-void UploadProjection(const Matrix4& projection);
+// Makes the program for these attributes current, with them and the
+// projection uploaded unless it has them already (stateVersion tells);
+// false when that program does not build.
+bool UseProgram(unsigned stateVersion, const Attributes& attributes, const Matrix4& projection);

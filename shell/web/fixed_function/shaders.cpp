@@ -9,7 +9,6 @@ attribute vec2 aTexCoord;
 
 // Positions and normals arrive in eye space.
 uniform mat4 uProjection;
-uniform bool uLighting;
 uniform bool uNormalize;
 // Which material colours follow the vertex colour: 0 none, 1 ambient and
 // diffuse, 2 ambient, 3 diffuse, 4 specular, 5 emission.
@@ -26,7 +25,6 @@ uniform vec4 uLightAmbient[2];
 uniform vec4 uLightDiffuse[2];
 uniform vec4 uLightSpecular[2];
 uniform vec3 uLightAttenuation[2];  // constant, linear, quadratic
-uniform bvec2 uSphereMap;           // S and T generated
 
 varying vec4 vColor;
 varying vec2 vTexCoord;
@@ -75,16 +73,26 @@ void main() {
   vec3 n = aNormal;
   if (uNormalize && dot(n, n) > 0.0) n = normalize(n);
   vec3 eyePoint = eye.xyz / eye.w;
-  vColor = uLighting ? Lit(eyePoint, n) : clamp(aColor, 0.0, 1.0);
+#if LIGHTING
+  vColor = Lit(eyePoint, n);
+#else
+  vColor = clamp(aColor, 0.0, 1.0);
+#endif
+#if TEXTURING
   vTexCoord = aTexCoord;
-  if (any(uSphereMap)) {
-    vec3 u = normalize(eyePoint);
-    vec3 r = u - 2.0 * n * dot(n, u);
-    float m = 2.0 * sqrt(r.x * r.x + r.y * r.y + (r.z + 1.0) * (r.z + 1.0));
-    vec2 generated = r.xy / m + 0.5;
-    if (uSphereMap.x) vTexCoord.x = generated.x;
-    if (uSphereMap.y) vTexCoord.y = generated.y;
-  }
+#if SPHERE_MAP_S || SPHERE_MAP_T
+  vec3 u = normalize(eyePoint);
+  vec3 r = u - 2.0 * n * dot(n, u);
+  float m = 2.0 * sqrt(r.x * r.x + r.y * r.y + (r.z + 1.0) * (r.z + 1.0));
+  vec2 generated = r.xy / m + 0.5;
+#endif
+#if SPHERE_MAP_S
+  vTexCoord.x = generated.x;
+#endif
+#if SPHERE_MAP_T
+  vTexCoord.y = generated.y;
+#endif
+#endif
   vFogDepth = abs(eye.z);
 }
 )";
@@ -95,9 +103,7 @@ precision highp float;
 #else
 precision mediump float;
 #endif
-uniform bool uTexturing;
 uniform sampler2D uTexture;
-uniform int uFogMode;  // 0 off, 1 linear, 2 exp, 3 exp2
 uniform vec4 uFogColor;
 uniform vec3 uFog;  // start, end, density
 
@@ -107,14 +113,20 @@ varying float vFogDepth;
 
 void main() {
   vec4 color = vColor;
-  if (uTexturing) color *= texture2D(uTexture, vTexCoord);
-  if (uFogMode != 0) {
-    float z = vFogDepth;
-    float f = uFogMode == 1 ? (uFog.y - z) / (uFog.y - uFog.x)
-            : uFogMode == 2 ? exp(-uFog.z * z)
-                            : exp(-(uFog.z * z) * (uFog.z * z));
-    color.rgb = mix(uFogColor.rgb, color.rgb, clamp(f, 0.0, 1.0));
-  }
+#if TEXTURING
+  color *= texture2D(uTexture, vTexCoord);
+#endif
+#if FOG_MODE != 0
+  float z = vFogDepth;
+#if FOG_MODE == 1
+  float f = (uFog.y - z) / (uFog.y - uFog.x);
+#elif FOG_MODE == 2
+  float f = exp(-uFog.z * z);
+#else
+  float f = exp(-(uFog.z * z) * (uFog.z * z));
+#endif
+  color.rgb = mix(uFogColor.rgb, color.rgb, clamp(f, 0.0, 1.0));
+#endif
   gl_FragColor = color;
 }
 )";
