@@ -91,9 +91,7 @@ void AddIndices(GLenum mode, GLuint first, GLuint n) {
       for (GLuint i = 1; i + 1 < n; ++i) Add({first, first + i, first + i + 1});
       return;
     case GL_QUADS:
-      for (GLuint q = first; q + 3 < first + n; q += 4) {
-        Add({q, q + 1, q + 3, q + 1, q + 2, q + 3});
-      }
+      for (GLuint q = first; q + 3 < first + n; q += 4) Add({q, q + 1, q + 3, q + 1, q + 2, q + 3});
       return;
     default:
       return;
