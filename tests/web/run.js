@@ -68,7 +68,7 @@ async function StillMatchesSnapshot(browser, url, still, index) {
 async function ProbesMatchMesa(browser, url) {
   execFileSync(nativeProbes, [scratch]);
   const files = fs.readdirSync(scratch).filter((f) => /^\d+-.*\.png$/.test(f));
-  assert.ok(files.length >= 7, "the native probes wrote fewer than 7 pictures");
+  assert.ok(files.length >= 8, "the native probes wrote fewer than 8 pictures");
   const page = await h.OpenPage(browser, `${url}/probes/`);
   await h.WaitForState(page, "probes");
   const notes = [];
