@@ -93,21 +93,37 @@ int FogCode(const Attributes& a) {
 
 // The features a program is built for, as bits: lighting, texturing, sphere
 // maps for S and T (which only a texture sees), and the fog mode's code.
+constexpr unsigned kLighting = 1;
+constexpr unsigned kTexturing = 2;
+constexpr unsigned kSphereMapS = 4;
+constexpr unsigned kSphereMapT = 8;
+constexpr unsigned kFogShift = 4;
+constexpr unsigned kLinearFog = 1 << kFogShift;
+
+// The sets of features that the scene's passes draw with (the floor, the
+// shadows, the lit and reflecting shapes), built at the start: a program
+// built in the middle of a frame waits there for all the work WebGL was
+// given before it, the scene's textures among it.
+constexpr unsigned kStartFeatures[] = {
+    kLighting | kLinearFog, kLinearFog,
+    kLighting | kTexturing | kSphereMapS | kSphereMapT | kLinearFog};
+
 unsigned Features(const Attributes& a) {
   const Enables& e = a.enables;
   const bool sphereS = e.texture2D && e.texGenS && a.texGenModeS == GL_SPHERE_MAP;
   const bool sphereT = e.texture2D && e.texGenT && a.texGenModeT == GL_SPHERE_MAP;
-  return (e.lighting ? 1u : 0u) | (e.texture2D ? 2u : 0u) | (sphereS ? 4u : 0u) |
-         (sphereT ? 8u : 0u) | static_cast<unsigned>(FogCode(a)) << 4;
+  return (e.lighting ? kLighting : 0) | (e.texture2D ? kTexturing : 0) |
+         (sphereS ? kSphereMapS : 0) | (sphereT ? kSphereMapT : 0) |
+         static_cast<unsigned>(FogCode(a)) << kFogShift;
 }
 
 std::string Defines(unsigned features) {
-  const auto Define = [](const char* name, unsigned value) {
-    return "#define " + std::string(name) + " " + std::to_string(value) + "\n";
+  const auto Define = [features](const char* name, unsigned value) {
+    return "#define " + std::string(name) + ((features & value) != 0 ? " 1\n" : " 0\n");
   };
-  return Define("LIGHTING", features & 1) + Define("TEXTURING", (features >> 1) & 1) +
-         Define("SPHERE_MAP_S", (features >> 2) & 1) + Define("SPHERE_MAP_T", (features >> 3) & 1) +
-         Define("FOG_MODE", features >> 4);
+  return Define("LIGHTING", kLighting) + Define("TEXTURING", kTexturing) +
+         Define("SPHERE_MAP_S", kSphereMapS) + Define("SPHERE_MAP_T", kSphereMapT) +
+         "#define FOG_MODE " + std::to_string(features >> kFogShift) + "\n";
 }
 
 // The program for these features, built on its first use; null when it does not build.
@@ -194,8 +210,10 @@ bool StartProgram() {
   programs.clear();
   currentProgram = 0;
   capabilitiesState = 0;
-  // The program of the starting state, which tells whether this WebGL builds the layer's shaders.
-  return ProgramFor(Features(Attributes())) != nullptr;
+  for (const unsigned features : kStartFeatures) {
+    if (ProgramFor(features) == nullptr) return false;
+  }
+  return true;
 }
 
 bool UseProgram(unsigned stateVersion, const Attributes& attributes, const Matrix4& projection) {

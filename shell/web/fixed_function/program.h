@@ -6,8 +6,8 @@
 #include "shell/web/fixed_function/matrix.h"
 #include "shell/web/fixed_function/state.h"
 
-// Builds the program of the starting state into the current WebGL context;
-// false when it does not build there.
+// Builds the programs the scene starts with into the current WebGL context;
+// false when they do not build there.
 bool StartProgram();
 // Makes the program for these attributes current, with them and the
 // projection uploaded unless it has them already (stateVersion tells);
