@@ -98,6 +98,7 @@ void AddIndices(GLenum mode, GLuint first, GLuint n) {
   }
 }
 
+// OpenGL 1.1 numbers its primitives from GL_POINTS (0) to GL_POLYGON.
 bool KnownMode(GLenum mode) { return mode <= GL_POLYGON; }
 
 const Matrix3& CurrentNormalMatrix() {
