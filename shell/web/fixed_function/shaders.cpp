@@ -26,9 +26,15 @@ uniform vec4 uLightDiffuse[2];
 uniform vec4 uLightSpecular[2];
 uniform vec3 uLightAttenuation[2];  // constant, linear, quadratic
 
+#if FOG_MODE == 1
+uniform vec3 uFog;  // start, end, density
+#endif
+
 varying vec4 vColor;
 varying vec2 vTexCoord;
-varying float vFogDepth;
+// Linear fog's factor, unclamped: linear in the eye's distance, it comes out
+// of the interpolation as it would per fragment. The other modes' distance.
+varying float vFog;
 
 vec4 Tracked(int mode, vec4 material) {
   return uColorMaterial == mode ? aColor : material;
@@ -93,7 +99,11 @@ void main() {
   vTexCoord.y = generated.y;
 #endif
 #endif
-  vFogDepth = abs(eye.z);
+#if FOG_MODE == 1
+  vFog = (uFog.y - abs(eye.z)) / (uFog.y - uFog.x);
+#else
+  vFog = abs(eye.z);
+#endif
 }
 )";
 
@@ -105,11 +115,13 @@ precision mediump float;
 #endif
 uniform sampler2D uTexture;
 uniform vec4 uFogColor;
+#if FOG_MODE >= 2
 uniform vec3 uFog;  // start, end, density
+#endif
 
 varying vec4 vColor;
 varying vec2 vTexCoord;
-varying float vFogDepth;
+varying float vFog;
 
 void main() {
   vec4 color = vColor;
@@ -117,13 +129,12 @@ void main() {
   color *= texture2D(uTexture, vTexCoord);
 #endif
 #if FOG_MODE != 0
-  float z = vFogDepth;
 #if FOG_MODE == 1
-  float f = (uFog.y - z) / (uFog.y - uFog.x);
+  float f = vFog;
 #elif FOG_MODE == 2
-  float f = exp(-uFog.z * z);
+  float f = exp(-uFog.z * vFog);
 #else
-  float f = exp(-(uFog.z * z) * (uFog.z * z));
+  float f = exp(-(uFog.z * vFog) * (uFog.z * vFog));
 #endif
   color.rgb = mix(uFogColor.rgb, color.rgb, clamp(f, 0.0, 1.0));
 #endif
