@@ -1,6 +1,9 @@
-// Draws vertices with the fixed-function state of the moment: the state goes
-// to the shader's uniforms and WebGL's capabilities, the vertices to one
-// streaming buffer.
+// Draws vertices with the fixed-function state of the moment, as a GL driver
+// does behind glBegin and glEnd: the vertices are taken to eye space here and
+// gathered with those of the primitives before them, and the primitives that
+// share their state are drawn together with one WebGL call, when the state
+// changes, before any other WebGL call of the layer, and at the latest when
+// the page's code returns to the browser.
 #pragma once
 
 #include <GL/gl.h>
@@ -14,5 +17,7 @@ struct FixedVertex {
   float texCoord[2];
 };
 
-// mode is an OpenGL 1.1 primitive; quads, quad strips and polygons become triangles here.
-void DrawVertices(GLenum mode, std::vector<FixedVertex>& vertices);
+// vertices of one OpenGL 1.1 primitive (mode), in object space.
+void DrawVertices(GLenum mode, const std::vector<FixedVertex>& vertices);
+// Draws what has been gathered.
+void FlushVertices();

@@ -5,7 +5,10 @@
 // positional lights with attenuation, emission, colour material, normals left
 // unnormalised unless GL_NORMALIZE is on, sphere-map texture generation, and
 // per fragment: modulated texture and fog (linear, exp, exp2). Depth, stencil,
-// blending and culling are WebGL's own.
+// blending and culling are WebGL's own. Like a GL driver, it gathers the
+// primitives that share their state and draws them with one WebGL call: when
+// the state changes, before the WebGL calls it passes on, and at the latest
+// when the page's code returns to the browser.
 //
 // Not implemented, and left out on purpose because nothing here calls it:
 // more than two lights (GL_LIGHT0, GL_LIGHT1); spotlights (GL_SPOT_*); the light
@@ -21,5 +24,6 @@
 #pragma once
 
 // Compiles the shaders into the current WebGL context; false when they do not
-// build there. Call once after the context is made current, before any gl* call.
+// build there or WebGL lacks 32-bit indices (OES_element_index_uint). Call once
+// after the context is made current, before any gl* call.
 bool StartFixedFunction();

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "shell/web/fixed_function/draw.h"
+
 namespace {
 bool IsPowerOfTwo(GLint n) { return n > 0 && (n & (n - 1)) == 0; }
 }  // namespace
@@ -19,6 +21,7 @@ void gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble near, GLdouble far)
 GLint gluBuild2DMipmaps(GLenum target, GLint internalFormat, GLsizei width, GLsizei height,
                         GLenum format, GLenum type, const void* data) {
   if (!IsPowerOfTwo(width) || !IsPowerOfTwo(height)) return GLU_INVALID_VALUE;
+  FlushVertices();
   emscripten_glTexImage2D(target, 0, internalFormat, width, height, 0, format, type, data);
   emscripten_glGenerateMipmap(target);
   return 0;

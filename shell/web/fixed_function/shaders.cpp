@@ -7,10 +7,8 @@ attribute vec3 aNormal;
 attribute vec4 aColor;
 attribute vec2 aTexCoord;
 
-uniform mat4 uModelView;
+// Positions and normals arrive in eye space.
 uniform mat4 uProjection;
-uniform mat3 uNormalMatrix;
-uniform bool uLighting;
 uniform bool uNormalize;
 // Which material colours follow the vertex colour: 0 none, 1 ambient and
 // diffuse, 2 ambient, 3 diffuse, 4 specular, 5 emission.
@@ -27,11 +25,16 @@ uniform vec4 uLightAmbient[2];
 uniform vec4 uLightDiffuse[2];
 uniform vec4 uLightSpecular[2];
 uniform vec3 uLightAttenuation[2];  // constant, linear, quadratic
-uniform bvec2 uSphereMap;           // S and T generated
+
+#if FOG_MODE == 1
+uniform vec3 uFog;  // start, end, density
+#endif
 
 varying vec4 vColor;
 varying vec2 vTexCoord;
-varying float vFogDepth;
+// Linear fog's factor, unclamped: linear in the eye's distance, it comes out
+// of the interpolation as it would per fragment. The other modes' distance.
+varying float vFog;
 
 vec4 Tracked(int mode, vec4 material) {
   return uColorMaterial == mode ? aColor : material;
@@ -71,22 +74,36 @@ vec4 Lit(vec3 eye, vec3 n) {
 }
 
 void main() {
-  vec4 eye = uModelView * aPosition;
+  vec4 eye = aPosition;
   gl_Position = uProjection * eye;
-  vec3 n = uNormalMatrix * aNormal;
+  vec3 n = aNormal;
   if (uNormalize && dot(n, n) > 0.0) n = normalize(n);
   vec3 eyePoint = eye.xyz / eye.w;
-  vColor = uLighting ? Lit(eyePoint, n) : clamp(aColor, 0.0, 1.0);
+#if LIGHTING
+  vColor = Lit(eyePoint, n);
+#else
+  vColor = clamp(aColor, 0.0, 1.0);
+#endif
+#if TEXTURING
   vTexCoord = aTexCoord;
-  if (any(uSphereMap)) {
-    vec3 u = normalize(eyePoint);
-    vec3 r = u - 2.0 * n * dot(n, u);
-    float m = 2.0 * sqrt(r.x * r.x + r.y * r.y + (r.z + 1.0) * (r.z + 1.0));
-    vec2 generated = r.xy / m + 0.5;
-    if (uSphereMap.x) vTexCoord.x = generated.x;
-    if (uSphereMap.y) vTexCoord.y = generated.y;
-  }
-  vFogDepth = abs(eye.z);
+#if SPHERE_MAP_S || SPHERE_MAP_T
+  vec3 u = normalize(eyePoint);
+  vec3 r = u - 2.0 * n * dot(n, u);
+  float m = 2.0 * sqrt(r.x * r.x + r.y * r.y + (r.z + 1.0) * (r.z + 1.0));
+  vec2 generated = r.xy / m + 0.5;
+#endif
+#if SPHERE_MAP_S
+  vTexCoord.x = generated.x;
+#endif
+#if SPHERE_MAP_T
+  vTexCoord.y = generated.y;
+#endif
+#endif
+#if FOG_MODE == 1
+  vFog = (uFog.y - abs(eye.z)) / (uFog.y - uFog.x);
+#else
+  vFog = abs(eye.z);
+#endif
 }
 )";
 
@@ -96,26 +113,31 @@ precision highp float;
 #else
 precision mediump float;
 #endif
-uniform bool uTexturing;
 uniform sampler2D uTexture;
-uniform int uFogMode;  // 0 off, 1 linear, 2 exp, 3 exp2
 uniform vec4 uFogColor;
+#if FOG_MODE >= 2
 uniform vec3 uFog;  // start, end, density
+#endif
 
 varying vec4 vColor;
 varying vec2 vTexCoord;
-varying float vFogDepth;
+varying float vFog;
 
 void main() {
   vec4 color = vColor;
-  if (uTexturing) color *= texture2D(uTexture, vTexCoord);
-  if (uFogMode != 0) {
-    float z = vFogDepth;
-    float f = uFogMode == 1 ? (uFog.y - z) / (uFog.y - uFog.x)
-            : uFogMode == 2 ? exp(-uFog.z * z)
-                            : exp(-(uFog.z * z) * (uFog.z * z));
-    color.rgb = mix(uFogColor.rgb, color.rgb, clamp(f, 0.0, 1.0));
-  }
+#if TEXTURING
+  color *= texture2D(uTexture, vTexCoord);
+#endif
+#if FOG_MODE != 0
+#if FOG_MODE == 1
+  float f = vFog;
+#elif FOG_MODE == 2
+  float f = exp(-uFog.z * vFog);
+#else
+  float f = exp(-(uFog.z * vFog) * (uFog.z * vFog));
+#endif
+  color.rgb = mix(uFogColor.rgb, color.rgb, clamp(f, 0.0, 1.0));
+#endif
   gl_FragColor = color;
 }
 )";

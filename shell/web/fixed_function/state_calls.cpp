@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 #include <webgl/webgl1.h>
 
+#include "shell/web/fixed_function/draw.h"
 #include "shell/web/fixed_function/state.h"
 
 namespace {
@@ -82,10 +83,11 @@ void TrackColor() {
 Color ToColor(const GLfloat* v) { return {v[0], v[1], v[2], v[3]}; }
 
 void SetColor(float r, float g, float b, float alpha) {
-  // The colour reaches the shader with each vertex; only a tracked material is state.
+  // The colour reaches the shader with each vertex, which takes it for the
+  // tracked material colours too: the material keeps it only for when colour
+  // material is switched off, which is a change of state itself.
   Now().color = {r, g, b, alpha};
   TrackColor();
-  if (Now().enables.colorMaterial) StateChanged();
 }
 
 void RestoreGroups(const SavedAttributes& saved) {
@@ -340,6 +342,7 @@ void glGetFloatv(GLenum name, GLfloat* values) {
 }
 
 GLenum glGetError() {
+  FlushVertices();
   const GLenum own = fixedState.error;
   fixedState.error = GL_NO_ERROR;
   return own != GL_NO_ERROR ? own : emscripten_glGetError();

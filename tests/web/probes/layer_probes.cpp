@@ -4,6 +4,7 @@
 #include <GL/glu.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -228,6 +229,67 @@ void Stencil() {
   glColor4f(0.0f, 0.4f, 1.0f, 1.0f);
   glRecti(-2, -2, 0, 2);
 }
+
+// One vertex of the primitive probe: a place and a colour.
+struct Corner {
+  float x, y, r, g, b;
+};
+
+// A corner coloured by its place, so that the colours over a quad come out
+// the same whichever diagonal cuts it (Mesa's cut is its own choice).
+Corner Plain(float x, float y) { return {x, y, x + 0.5f, y + 0.5f, 0.5f}; }
+
+// A primitive at (x, y), each corner in its colour.
+void Primitive(GLenum mode, float x, float y, std::initializer_list<Corner> corners) {
+  glPushMatrix();
+  glTranslatef(x, y, 0.0f);
+  glBegin(mode);
+  for (const Corner& c : corners) {
+    glColor3f(c.r, c.g, c.b);
+    glVertex2f(c.x, c.y);
+  }
+  glEnd();
+  glPopMatrix();
+}
+
+// Each primitive that becomes triangles, each at its own place, with back
+// faces culled: strips whose odd triangles keep their winding, a quad strip
+// and triangles whose last vertices make no whole primitive, a fan, a polygon
+// and quads.
+void PrimitiveModes() {
+  Begin();
+  glScalef(1.3f, 1.3f, 1.0f);
+  const std::initializer_list<Corner> zigzag = {
+      Plain(-0.45f, 0.3f), Plain(-0.45f, -0.3f), Plain(-0.15f, 0.3f), Plain(-0.15f, -0.3f),
+      Plain(0.15f, 0.3f),  Plain(0.15f, -0.3f),  Plain(0.45f, 0.45f)};
+  Primitive(GL_TRIANGLE_STRIP, -0.75f, 0.45f, zigzag);
+  Primitive(GL_QUAD_STRIP, 0.0f, 0.45f, zigzag);
+  Primitive(GL_TRIANGLE_FAN, 0.75f, 0.45f,
+            {{0.0f, 0.0f, 1, 1, 1},
+             {0.35f, 0.0f, 1, 0, 0},
+             {0.25f, 0.25f, 0, 1, 0},
+             {0.0f, 0.35f, 0, 0, 1},
+             {-0.3f, 0.2f, 1, 1, 0},
+             {-0.2f, -0.3f, 0, 1, 1}});
+  Primitive(GL_POLYGON, -0.75f, -0.45f,
+            {{-0.3f, -0.3f, 1, 0, 0},
+             {0.3f, -0.3f, 0, 1, 0},
+             {0.35f, 0.1f, 0, 0, 1},
+             {0.0f, 0.35f, 1, 1, 0},
+             {-0.35f, 0.1f, 0, 1, 1}});
+  Primitive(GL_QUADS, 0.0f, -0.45f,
+            {Plain(-0.35f, -0.3f), Plain(0.0f, -0.3f), Plain(0.0f, 0.3f), Plain(-0.35f, 0.3f),
+             Plain(0.05f, -0.3f), Plain(0.35f, -0.3f), Plain(0.35f, 0.3f), Plain(0.05f, 0.3f)});
+  // The second triangle faces away; the seventh vertex makes none.
+  Primitive(GL_TRIANGLES, 0.75f, -0.45f,
+            {{-0.3f, -0.3f, 1, 0, 0},
+             {0.3f, -0.3f, 0, 1, 0},
+             {0.0f, 0.0f, 0, 0, 1},
+             {-0.3f, 0.3f, 1, 1, 0},
+             {0.3f, 0.3f, 0, 1, 1},
+             {0.0f, 0.05f, 1, 0, 1},
+             {0.3f, 0.0f, 1, 1, 1}});
+}
 }  // namespace
 
 const LayerProbe kLayerProbes[] = {
@@ -238,5 +300,6 @@ const LayerProbe kLayerProbes[] = {
     {"fog", Fog},
     {"sphere-map", SphereMap},
     {"stencil", Stencil},
+    {"primitive-modes", PrimitiveModes},
 };
 const int kLayerProbeCount = sizeof kLayerProbes / sizeof kLayerProbes[0];
