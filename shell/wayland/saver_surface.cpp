@@ -1,4 +1,5 @@
-// The roles of a saver surface, its configure handshake and its EGL surface.
+// The roles of a saver surface, its configure handshake, and its EGL surface
+// sized by the surface's scale.
 #include "shell/wayland/saver_surface.h"
 
 #include <cstdio>
@@ -56,6 +57,7 @@ SaverSurface::SaverSurface(const WaylandClient& client, EglContext& egl, Surface
                            wl_output* output)
     : egl_(egl) {
   surface_ = wl_compositor_create_surface(client.compositor());
+  scale_ = std::make_unique<SurfaceScale>(client, surface_, output);
   if (role == SurfaceRole::kCoverOutput && client.layerShell() != nullptr) {
     MakeLayerSurface(client, output);
   } else {
@@ -96,6 +98,7 @@ SaverSurface::~SaverSurface() {
   if (toplevel_ != nullptr) xdg_toplevel_destroy(toplevel_);
   if (xdgSurface_ != nullptr) xdg_surface_destroy(xdgSurface_);
   if (layerSurface_ != nullptr) zwlr_layer_surface_v1_destroy(layerSurface_);
+  scale_.reset();
   wl_surface_destroy(surface_);
 }
 
@@ -103,31 +106,50 @@ void SaverSurface::OnConfigure(int width, int height) {
   if (width <= 0 || height <= 0) return;
   width_ = width;
   height_ = height;
-  if (eglWindow_ != nullptr) {
-    wl_egl_window_resize(eglWindow_, width, height, 0, 0);
-    return;
+  // The first size makes the surface ready to draw; later ones wait for the next frame.
+  if (eglWindow_ != nullptr) return;
+  if (!FitBuffer()) broken_ = true;
+}
+
+bool SaverSurface::FitBuffer() {
+  const int scale = scale_->Current();
+  if (eglWindow_ != nullptr && width_ == fittedWidth_ && height_ == fittedHeight_ &&
+      scale == fittedScale_) {
+    return true;
   }
-  eglWindow_ = wl_egl_window_create(surface_, width, height);
+  pixelWidth_ = ScaledLength(width_, scale);
+  pixelHeight_ = ScaledLength(height_, scale);
+  // Reaches the compositor with the next commit, that of the buffer of the new size.
+  scale_->Apply(width_, height_, scale);
+  fittedWidth_ = width_;
+  fittedHeight_ = height_;
+  fittedScale_ = scale;
+  if (eglWindow_ != nullptr) {
+    wl_egl_window_resize(eglWindow_, pixelWidth_, pixelHeight_, 0, 0);
+    return true;
+  }
+  eglWindow_ = wl_egl_window_create(surface_, pixelWidth_, pixelHeight_);
   eglSurface_ = eglCreateWindowSurface(egl_.display(), egl_.config(),
                                        reinterpret_cast<EGLNativeWindowType>(eglWindow_), nullptr);
   if (eglSurface_ == EGL_NO_SURFACE) {
     std::fputs("vorn: cannot make an EGL surface for the Wayland surface\n", stderr);
-    broken_ = true;
-    return;
+    return false;
   }
   // Frame callbacks pace the drawing; EGL's own wait for them would stall
   // every other output behind a hidden one.
   egl_.MakeCurrent(eglSurface_);
   eglSwapInterval(egl_.display(), 0);
+  return true;
 }
 
 void SaverSurface::Draw(const std::function<void(int width, int height)>& draw) {
+  FitBuffer();
   if (!egl_.MakeCurrent(eglSurface_)) {
     std::fputs("vorn: cannot draw on the Wayland surface\n", stderr);
     broken_ = true;
     return;
   }
-  draw(width_, height_);
+  draw(pixelWidth_, pixelHeight_);
   frameCallback_ = wl_surface_frame(surface_);
   wl_callback_add_listener(frameCallback_, &kFrameListener, this);
   framePending_ = true;
