@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "shell/startup_trace.h"
+
 namespace {
 constexpr int kWindowWidth = 1280;
 constexpr int kWindowHeight = 720;
@@ -108,7 +110,9 @@ void SaverSurface::OnConfigure(int width, int height) {
   height_ = height;
   // The first size makes the surface ready to draw; later ones wait for the next frame.
   if (eglWindow_ != nullptr) return;
+  TraceStartupStep("configure");
   if (!FitBuffer()) broken_ = true;
+  TraceStartupStep("surface");
 }
 
 bool SaverSurface::FitBuffer() {

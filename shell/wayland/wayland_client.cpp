@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "shell/startup_trace.h"
+
 namespace {
 // The versions whose requests and events the saver uses, at most.
 constexpr std::uint32_t kCompositorVersion = 4;
@@ -77,6 +79,7 @@ bool WaylandClient::BindGlobals() {
   // The globals' own first events (the seat's capabilities) follow the round
   // trip's end, so whoever listens to them has time to start listening.
   if (wl_display_roundtrip(display_) < 0) return false;
+  TraceStartupStep("globals");
   if (compositor_ == nullptr || (layerShell_ == nullptr && wmBase_ == nullptr)) {
     std::fputs("vorn: the Wayland compositor offers neither layer-shell nor xdg-shell\n", stderr);
     return false;
