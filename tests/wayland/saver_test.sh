@@ -1,7 +1,8 @@
 #!/bin/sh
 # Full-screen saving (/s) on a Wayland compositor with two outputs of
-# different shapes, a third added while it runs, real keys, a virtual
-# pointer and the idle timer of swayidle; and the compositor killed under it.
+# different shapes, a third added while it runs and then set to scale 2,
+# real keys, a virtual pointer and the idle timer of swayidle; and the
+# compositor killed under it.
 # Usage: saver_test.sh path/to/vorn path/to/virtual_input
 set -u
 # shellcheck source=tests/wayland/lib.sh
