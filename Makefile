@@ -88,7 +88,7 @@ deps-web-test:
 tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
 	cd tests/web && npm ci --no-audit --no-fund
 
-# The page in headless Chromium: its stills against vorn --snapshot, the
+# The page in headless Chromium and Firefox: its stills against vorn --snapshot, the
 # layer's probes against Mesa's fixed function, its input and its failures.
 test-web: deps-test deps-web-test web build tests/web/node_modules/.package-lock.json
 	scripts/with-display node tests/web/run.js build/web build/web-build/probes \

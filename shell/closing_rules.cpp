@@ -5,7 +5,9 @@
 #include <cstdlib>
 
 namespace {
-// A jitter of the mouse at most this far does not wake the saver.
+// A mouse jittering at most this far from where it was first seen does not
+// wake the saver. Measured from that first place, not per event: a real hand
+// moves the pointer in many steps of a few pixels each.
 constexpr int kMoveTolerance = 5;
 constexpr std::uint32_t kMillisecondsPerSecond = 1000;
 }  // namespace
@@ -26,6 +28,10 @@ InputResponse OnKeyPress(SaverMode mode, const ScreenSaver& saver, bool isEnter,
   return response;
 }
 
+InputResponse OnMiddleButton(SaverMode mode, const ScreenSaver& saver) {
+  return OnKeyPress(mode, saver, false, false);
+}
+
 InputResponse OnActivation(SaverMode mode, const ScreenSaver& saver, bool active) {
   InputResponse response;
   response.requestClose = !active && IsSaving(mode, saver);
@@ -40,10 +46,10 @@ InputResponse OnMouseMove(SaverMode mode, const ScreenSaver& saver, InputState& 
   const int dy = cursor.y - input.lastCursor.y;
   if (saver.mouseControl == 0) {
     // The first move after start reports wherever the cursor happened to be.
-    const bool firstMove = input.mouseMoveCount == 0;
+    if (input.mouseMoveCount == 0) input.firstCursor = cursor;
     ++input.mouseMoveCount;
-    response.requestClose =
-        !firstMove && (std::abs(dx) > kMoveTolerance || std::abs(dy) > kMoveTolerance);
+    response.requestClose = std::abs(cursor.x - input.firstCursor.x) > kMoveTolerance ||
+                            std::abs(cursor.y - input.firstCursor.y) > kMoveTolerance;
   }
   if (input.leftDrag != 0) {
     response.viewChange = ViewChange::kRotate;
@@ -54,6 +60,12 @@ InputResponse OnMouseMove(SaverMode mode, const ScreenSaver& saver, InputState& 
   response.dy = dy;
   input.lastCursor = cursor;
   return response;
+}
+
+void RebaseCursor(InputState& input, CursorPoint cursor) {
+  input.firstCursor.x += cursor.x - input.lastCursor.x;
+  input.firstCursor.y += cursor.y - input.lastCursor.y;
+  input.lastCursor = cursor;
 }
 
 void OnButtonPress(InputState& input, MouseButton button, CursorPoint cursor) {

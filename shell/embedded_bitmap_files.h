@@ -5,6 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
+// The table's ids are the bitmaps' IDB_ names.
+#include "resources/resource.h"
+
 struct EmbeddedFile {
   int id;
   const std::uint8_t* data;

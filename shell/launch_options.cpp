@@ -182,6 +182,23 @@ std::uint32_t FrameDelayMicroseconds(const LaunchOptions& options) {
   return options.delayMicroseconds.value_or(xscreensaver ? kXScreenSaverDelayMicroseconds : 0);
 }
 
+bool CanRunOnWayland(const LaunchOptions& options) {
+  return options.kind == LaunchKind::kWindow || (options.kind == LaunchKind::kSaverSwitches &&
+                                                 options.start.saverMode == SaverMode::kFullScreen);
+}
+
+std::int32_t FullSizeTexturesFor(const LaunchOptions& options) {
+  switch (options.kind) {
+    case LaunchKind::kWindow:
+    case LaunchKind::kHostRoot:
+      return 1;
+    case LaunchKind::kSaverSwitches:
+      return options.start.fullSizeTextures;
+    default:
+      return 0;
+  }
+}
+
 std::optional<WindowHandleNumber> ParseWindowId(std::string_view text) {
   int base = 10;
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {

@@ -43,6 +43,12 @@ constexpr std::uint32_t kXScreenSaverDelayMicroseconds = 20'000;
 // The pause after each frame: --delay, or else the form's default, which is
 // no pause (frames back to back) except under XScreenSaver.
 std::uint32_t FrameDelayMicroseconds(const LaunchOptions& options);
+// Full-screen saving and --window can run on a Wayland compositor; the other
+// launches draw on X windows.
+bool CanRunOnWayland(const LaunchOptions& options);
+// 1 where the scene gets its full-size textures: --window, -root, and the
+// switches that ask for them (see SaverStart).
+std::int32_t FullSizeTexturesFor(const LaunchOptions& options);
 
 // X window ids are 32-bit numbers.
 constexpr WindowHandleNumber kLargestXWindowId = 0xFFFFFFFF;

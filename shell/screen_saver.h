@@ -1,6 +1,6 @@
-// The shell's one stateful object: the saver window's handle, the password
-// delay, the closing flags and the two own settings, with their loading and
-// saving. What it must ask of the window goes through SaverWindowActions.
+// The shell's one stateful object: the password delay, the closing flags and
+// the two own settings, with their loading and saving. What it must ask of
+// the window goes through SaverWindowActions.
 #pragma once
 
 #include <cstdint>
@@ -40,7 +40,6 @@ class ScreenSaver {
   // The password prompt, with the flag up while it runs; true when closing may go ahead.
   bool CheckPassword();
 
-  std::uintptr_t window = 0;  // HWND or X11 Window; 0 until the window exists
   std::int32_t passwordDelay = kDefaultPasswordDelay;  // seconds of grace after start
   std::uint32_t startTick = 0;        // millisecond tick when the window was created
   std::int32_t checkingPassword = 0;  // 1 while the password prompt is up

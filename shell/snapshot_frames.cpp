@@ -27,8 +27,8 @@ void SnapshotPlatform::NextFrame() {
   if (milliseconds_) *milliseconds_ += kFrameMilliseconds;
 }
 
-bool DrawSnapshotFrames(const SnapshotOptions& options, SnapshotPlatform& platform,
-                        std::uint32_t liveSeed, bool (*goOn)()) {
+void StartSnapshotFrames(const SnapshotOptions& options, SnapshotPlatform& platform,
+                         std::uint32_t liveSeed) {
   InstallScenePlatform(platform);
   SeedRandom(options.seed ? *options.seed : liveSeed);
   detailLevel = options.detail;
@@ -39,10 +39,19 @@ bool DrawSnapshotFrames(const SnapshotOptions& options, SnapshotPlatform& platfo
     sceneState.daylight = *options.daylight;
     ApplySkyAndFog();
   }
+}
+
+void DrawSnapshotFrame(SnapshotPlatform& platform, int frame) {
+  if (frame > 0) platform.NextFrame();
+  DrawFrame();
+}
+
+bool DrawSnapshotFrames(const SnapshotOptions& options, SnapshotPlatform& platform,
+                        std::uint32_t liveSeed, bool (*goOn)()) {
+  StartSnapshotFrames(options, platform, liveSeed);
   for (int frame = 0; frame < options.frames; ++frame) {
     if (!goOn()) return false;
-    if (frame > 0) platform.NextFrame();
-    DrawFrame();
+    DrawSnapshotFrame(platform, frame);
   }
   return true;
 }

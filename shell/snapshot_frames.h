@@ -26,9 +26,14 @@ class SnapshotPlatform : public ScenePlatform {
   std::optional<TimeOfDay> clock_;
 };
 
-// Installs the platform, sets the scene up for a width × height picture and
-// draws the frames, each once goOn() allows it; false when it did not. liveSeed
-// stands in for a seed the options leave out. The picture is then in the
-// current buffer.
+// Installs the platform and sets the scene up for a width × height picture.
+// liveSeed stands in for a seed the options leave out.
+void StartSnapshotFrames(const SnapshotOptions& options, SnapshotPlatform& platform,
+                         std::uint32_t liveSeed);
+// Draws frame number `frame` (0 first) of a started snapshot.
+void DrawSnapshotFrame(SnapshotPlatform& platform, int frame);
+
+// Starts the snapshot and draws its frames, each once goOn() allows it; false
+// when it did not. The picture is then in the current buffer.
 bool DrawSnapshotFrames(const SnapshotOptions& options, SnapshotPlatform& platform,
                         std::uint32_t liveSeed, bool (*goOn)());

@@ -1,6 +1,6 @@
 #include "shell/linux/saver_settings.h"
 
-#include "scene/scene_state.h"
+#include "scene/frame_rate_overlay.h"
 #include "shell/linux/no_system_settings.h"
 #include "shell/linux/settings_file.h"
 
@@ -10,5 +10,8 @@ void LoadSaverSettings(ScreenSaver& saver, const LaunchOptions& launch) {
   SettingsFile settingsFile(SettingsFile::DefaultPath());
   saver.LoadSettings(settingsFile);
   if (launch.detail) saver.detail = *launch.detail;
-  detailLevel = saver.detail;
+}
+
+RunPacing PacingFor(const LaunchOptions& launch) {
+  return {FrameDelayMicroseconds(launch), launch.showFrameRate ? DrawFrameRate : nullptr};
 }

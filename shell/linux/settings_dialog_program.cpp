@@ -6,40 +6,33 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "shell/linux/sibling_program.h"
+
 namespace {
 constexpr const char* kDialogProgram = "vorn-settings";
-constexpr const char* kSearchedFolders[] = {".", VORN_SETTINGS_FROM_HACKS};
 constexpr int kFailure = 1;
-
-// The folder of the running program with links resolved; empty if unknown.
-std::string OwnFolder() {
-  char path[PATH_MAX];
-  const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-  if (length <= 0) return "";
-  const std::string own(path, static_cast<std::size_t>(length));
-  return own.substr(0, own.rfind('/'));
-}
 }  // namespace
 
-int RunSettingsDialogProgram(char** argv) {
-  const std::string folder = OwnFolder();
-  std::string searched;
-  for (const char* relative : kSearchedFolders) {
-    const std::string candidate = folder + "/" + relative + "/" + kDialogProgram;
-    if (access(candidate.c_str(), X_OK) == 0) {
-      execv(candidate.c_str(), argv);
-      std::fprintf(stderr, "vorn: cannot run the settings dialog %s: %s\n", candidate.c_str(),
-                   std::strerror(errno));
-      return kFailure;
-    }
-    searched += (searched.empty() ? "" : ", ") + candidate;
+std::optional<int> RunSettingsDialog(const ProgramCall& call) {
+  const LaunchOptions& launch = call.launch;
+  if (launch.kind != LaunchKind::kSaverSwitches ||
+      launch.start.saverMode != SaverMode::kConfigure) {
+    return std::nullopt;
   }
-  std::fprintf(stderr, "vorn: the settings dialog program is missing (looked for %s)\n",
-               searched.c_str());
+  std::string searched;
+  const std::string program =
+      FindSiblingProgram(kDialogProgram, {".", VORN_SETTINGS_FROM_HACKS}, searched);
+  if (program.empty()) {
+    std::fprintf(stderr, "vorn: the settings dialog program is missing (looked for %s)\n",
+                 searched.c_str());
+    return kFailure;
+  }
+  execv(program.c_str(), call.argv);
+  std::fprintf(stderr, "vorn: cannot run the settings dialog %s: %s\n", program.c_str(),
+               std::strerror(errno));
   return kFailure;
 }

@@ -14,7 +14,7 @@
 
 namespace {
 constexpr const char* kGroup = "vorn";
-constexpr const char* kRelativePath = "vorn/vorn.conf";
+constexpr const char* kRelativePath = "/vorn/vorn.conf";
 constexpr int kFolderMode = 0700;  // settings are the user's own business
 // Two numbers fit in a few bytes: a file far larger than any hand-kept one
 // holds no settings, and reading it would cost time and memory for nothing.
@@ -45,19 +45,24 @@ SettingsFile::~SettingsFile() {
   if (keyFile_ != nullptr) g_key_file_free(keyFile_);
 }
 
+namespace {
+std::string ConfigHomeFor(const char* xdgConfigHome, const char* home) {
+  if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') return xdgConfigHome;
+  return std::string(home != nullptr ? home : "") + "/.config";
+}
+}  // namespace
+
 std::string SettingsFile::PathFor(const char* xdgConfigHome, const char* home) {
-  if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
-    return std::string(xdgConfigHome) + "/" + kRelativePath;
-  }
-  return std::string(home != nullptr ? home : "") + "/.config/" + kRelativePath;
+  return ConfigHomeFor(xdgConfigHome, home) + kRelativePath;
 }
 
-std::string SettingsFile::DefaultPath() {
-  return PathFor(g_getenv("XDG_CONFIG_HOME"), g_get_home_dir());
+std::string SettingsFile::DefaultPath() { return ConfigHome() + kRelativePath; }
+
+std::string SettingsFile::ConfigHome() {
+  return ConfigHomeFor(g_getenv("XDG_CONFIG_HOME"), g_get_home_dir());
 }
 
 bool SettingsFile::OpenForReading() {
-  warned_ = false;
   struct stat status {};
   if (g_stat(path_.c_str(), &status) != 0) {
     const int reason = errno;
@@ -156,7 +161,11 @@ void SettingsFile::Close() {
 }
 
 bool SettingsFile::Save(const ScreenSaver& saver, std::string& error) {
-  saver.SaveSettings(*this);
+  return Save([&saver](SettingsStore& store) { saver.SaveSettings(store); }, error);
+}
+
+bool SettingsFile::Save(const std::function<void(SettingsStore&)>& write, std::string& error) {
+  write(*this);
   if (writeError_.empty()) return true;
   error = "cannot save " + path_ + ": " + writeError_;
   return false;

@@ -7,6 +7,7 @@
 #include <glib.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -30,6 +31,8 @@ class SettingsFile : public SettingsStore {
   static std::string PathFor(const char* xdgConfigHome, const char* home);
   // PathFor with this process's environment.
   static std::string DefaultPath();
+  // The user's configuration folder by the same rule: $XDG_CONFIG_HOME or ~/.config.
+  static std::string ConfigHome();
 
   const std::string& path() const { return path_; }
 
@@ -42,9 +45,12 @@ class SettingsFile : public SettingsStore {
 
   // Saves the saver's settings; on failure, error names the file and the reason.
   bool Save(const ScreenSaver& saver, std::string& error);
+  // Saves what `write` writes, opening and closing this store itself; errors as above.
+  bool Save(const std::function<void(SettingsStore&)>& write, std::string& error);
 
  private:
-  // The first problem of a load is reported; the rest of that load stays quiet.
+  // The first problem is reported; the rest stay quiet, also those of later
+  // loads through this object (the saver's settings and the idle start).
   void Warn(const std::string& problem);
 
   std::string path_;

@@ -17,6 +17,7 @@
 #include "shell/linux/replace_file.h"
 #include "shell/linux/stop_signals.h"
 #include "shell/snapshot_frames.h"
+#include "shell/snapshot_options.h"
 
 namespace {
 // The sizes come from the command line, so any buffer here may be more than
@@ -25,6 +26,8 @@ struct FreeMemory {
   void operator()(unsigned char* bytes) const { std::free(bytes); }
 };
 using Bytes = std::unique_ptr<unsigned char, FreeMemory>;
+
+constexpr int kUsageError = 2;
 
 // Mesa's read-back goes through a copy of what is read and does not survive
 // failing to allocate it, so a large picture is read a band of rows at a time.
@@ -91,8 +94,15 @@ bool WritePng(const SnapshotOptions& options, std::string& reason) {
 }
 }  // namespace
 
-int RunSnapshot(const SnapshotOptions& options) {
+std::optional<int> RunSnapshot(const ProgramCall& call) {
+  if (call.launch.kind != LaunchKind::kSnapshot) return std::nullopt;
+  SnapshotOptions options;
   std::string error;
+  // The options follow the program's name and --snapshot.
+  if (!ParseSnapshotOptions(call.argc - 2, call.argv + 2, options, error)) {
+    std::fprintf(stderr, "vorn: %s\n", error.c_str());
+    return kUsageError;
+  }
   auto context = EglContext::Create(EGL_PLATFORM_SURFACELESS_MESA, nullptr, error);
   if (!context) {
     std::fprintf(stderr, "vorn: %s\n", error.c_str());

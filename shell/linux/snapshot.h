@@ -2,7 +2,7 @@
 // through EGL on Mesa's surfaceless platform: no display server is needed.
 #pragma once
 
-#include "shell/snapshot_options.h"
+#include "shell/linux/program_call.h"
 
-// Returns the process exit code: 0 written, 1 failed.
-int RunSnapshot(const SnapshotOptions& options);
+// Takes --snapshot. The exit code: 0 written, 1 failed, 2 for bad options.
+std::optional<int> RunSnapshot(const ProgramCall& call);

@@ -146,14 +146,15 @@ bool SaverSurface::FitBuffer() {
   return true;
 }
 
-void SaverSurface::Draw(const std::function<void(int width, int height)>& draw) {
+bool SaverSurface::MakeCurrent() {
   FitBuffer();
-  if (!egl_.MakeCurrent(eglSurface_)) {
-    std::fputs("vorn: cannot draw on the Wayland surface\n", stderr);
-    broken_ = true;
-    return;
-  }
-  draw(pixelWidth_, pixelHeight_);
+  if (egl_.MakeCurrent(eglSurface_)) return true;
+  std::fputs("vorn: cannot draw on the Wayland surface\n", stderr);
+  broken_ = true;
+  return false;
+}
+
+void SaverSurface::Swap() {
   frameCallback_ = wl_surface_frame(surface_);
   wl_callback_add_listener(frameCallback_, &kFrameListener, this);
   framePending_ = true;

@@ -9,10 +9,10 @@
 #include <wayland-client.h>
 #include <wayland-egl.h>
 
-#include <functional>
 #include <memory>
 
 #include "shell/egl/egl_context.h"
+#include "shell/run_backend.h"
 #include "shell/wayland/surface_scale.h"
 #include "shell/wayland/wayland_client.h"
 
@@ -21,7 +21,7 @@ enum class SurfaceRole {
   kWindow,       // an ordinary toplevel the compositor places
 };
 
-class SaverSurface {
+class SaverSurface : public RunSurface {
  public:
   // output is null for a window.
   SaverSurface(const WaylandClient& client, EglContext& egl, SurfaceRole role, wl_output* output);
@@ -43,10 +43,15 @@ class SaverSurface {
   // A surface that cannot be drawn on; the saver cannot go on.
   bool broken() const { return broken_; }
 
-  // Makes the context current on this surface, calls draw with the size of
-  // its buffer in pixels, and shows the result, asking to be told when to
-  // draw the next.
-  void Draw(const std::function<void(int width, int height)>& draw);
+  // Sizes the buffer for the surface's size and scale as they are now, and
+  // makes the context current on it. On failure the surface is broken from
+  // then on.
+  bool MakeCurrent() override;
+  // Of the buffer, in pixels.
+  int width() const override { return pixelWidth_; }
+  int height() const override { return pixelHeight_; }
+  // Shows the frame, asking to be told when to draw the next.
+  void Swap() override;
 
  private:
   void OnConfigure(int width, int height);

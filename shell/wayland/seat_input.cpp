@@ -1,12 +1,9 @@
-// Wayland seat events to closing-rule calls.
+// Wayland seat events to the saver run's input calls.
 #include "shell/wayland/seat_input.h"
 
 #include <linux/input-event-codes.h>
 
 #include <unistd.h>
-
-#include "shell/carry_out.h"
-
 namespace {
 SeatInput& Of(void* data) { return *static_cast<SeatInput*>(data); }
 
@@ -54,9 +51,13 @@ const wl_pointer_listener kPointerListener = {
     [](void*, wl_pointer*, std::uint32_t, std::int32_t) {}};
 }  // namespace
 
-SeatInput::SeatInput(wl_seat* seat, SaverMode mode, ScreenSaver& saver,
-                     std::function<void()> sceneChanged)
-    : seat_(seat), mode_(mode), saver_(saver), sceneChanged_(std::move(sceneChanged)) {
+namespace {
+// Every Wayland surface of the saver saves the screen, or shows its rules in a window.
+constexpr SaverMode kMode = SaverMode::kFullScreen;
+}  // namespace
+
+SeatInput::SeatInput(wl_seat* seat, const ScreenSaver& saver, SaverRun& run)
+    : seat_(seat), saver_(saver), run_(run) {
   if (seat_ != nullptr) wl_seat_add_listener(seat_, &kSeatListener, this);
 }
 
@@ -95,14 +96,14 @@ void SeatInput::OnKeyboardLeave() {
 
 void SeatInput::SettleFocus() {
   // Focus moving between two of the saver's surfaces arrives as a leave and an enter together.
-  if (focusLeft_ && !focused_) Respond(OnActivation(mode_, saver_, false));
+  if (focusLeft_ && !focused_) run_.ActivationChanged(false);
   focusLeft_ = false;
 }
 
 void SeatInput::OnKey(std::uint32_t key, std::uint32_t state) {
   if (state != WL_KEYBOARD_KEY_STATE_PRESSED) return;
   // Wayland leaves repeating a held key to the client, and this one never does.
-  Respond(OnKeyPress(mode_, saver_, keys_.IsEnter(key), false));
+  run_.KeyPressed(keys_.IsEnter(key), false);
 }
 
 void SeatInput::OnPointerEnter(std::uint32_t serial, CursorPoint point) {
@@ -112,36 +113,30 @@ void SeatInput::OnPointerEnter(std::uint32_t serial, CursorPoint point) {
   // Each surface counts from its own corner: the pointer's travel goes on
   // from where it came in, and a move to another output is not a jump.
   pointerAt_ = point;
-  input_.lastCursor = point;
+  run_.PointerEntered(point);
 }
 
 void SeatInput::OnPointerMotion(CursorPoint point) {
   pointerAt_ = point;
-  Respond(OnMouseMove(mode_, saver_, input_, point));
+  run_.MouseMoved(point);
 }
 
 void SeatInput::OnButton(std::uint32_t button, std::uint32_t state) {
   const bool pressed = state == WL_POINTER_BUTTON_STATE_PRESSED;
   if (button == BTN_MIDDLE) {
-    // The middle button counts as a key other than Enter.
-    if (pressed) Respond(OnKeyPress(mode_, saver_, false, false));
+    if (pressed) run_.MiddleButtonPressed();
     return;
   }
   if (button != BTN_LEFT && button != BTN_RIGHT) return;
   const MouseButton which = button == BTN_LEFT ? MouseButton::kLeft : MouseButton::kRight;
   if (pressed) {
-    OnButtonPress(input_, which, pointerAt_);
+    run_.ButtonPressed(which, pointerAt_);
   } else {
-    OnButtonRelease(input_, which);
+    run_.ButtonReleased(which);
   }
 }
 
 void SeatInput::RefreshCursor() {
-  if (pointer_ == nullptr || !pointerInside_ || !IsSaving(mode_, saver_)) return;
+  if (pointer_ == nullptr || !pointerInside_ || !IsSaving(kMode, saver_)) return;
   wl_pointer_set_cursor(pointer_, pointerSerial_, nullptr, 0, 0);
-}
-
-void SeatInput::Respond(const InputResponse& response) {
-  CarryOut(saver_, response);
-  if (response.toggleDaylight || response.viewChange != ViewChange::kNone) sceneChanged_();
 }

@@ -1,21 +1,18 @@
-// The seat's keyboard and pointer, translated into the shared closing rules,
-// and the rules' answers carried out on the saver and the scene.
+// The seat's keyboard and pointer, translated into the saver run's input.
 #pragma once
 
 #include <wayland-client.h>
 
 #include <cstdint>
-#include <functional>
 
-#include "shell/closing_rules.h"
-#include "shell/saver_mode.h"
+#include "shell/saver_run.h"
 #include "shell/screen_saver.h"
 #include "shell/wayland/xkb_keys.h"
 
 class SeatInput {
  public:
-  // sceneChanged is called after input changed the look or the view.
-  SeatInput(wl_seat* seat, SaverMode mode, ScreenSaver& saver, std::function<void()> sceneChanged);
+  // The saver is read for whether the pointer is hidden.
+  SeatInput(wl_seat* seat, const ScreenSaver& saver, SaverRun& run);
   ~SeatInput();
   SeatInput(const SeatInput&) = delete;
   SeatInput& operator=(const SeatInput&) = delete;
@@ -44,12 +41,9 @@ class SeatInput {
   void OnButton(std::uint32_t button, std::uint32_t state);
 
  private:
-  void Respond(const InputResponse& response);
-
   wl_seat* seat_;
-  SaverMode mode_;
-  ScreenSaver& saver_;
-  std::function<void()> sceneChanged_;
+  const ScreenSaver& saver_;
+  SaverRun& run_;
   XkbKeys keys_;
   wl_keyboard* keyboard_ = nullptr;
   wl_pointer* pointer_ = nullptr;
@@ -58,5 +52,4 @@ class SeatInput {
   CursorPoint pointerAt_;  // on the surface it is over
   bool focused_ = false;
   bool focusLeft_ = false;  // since the last settling
-  InputState input_;
 };

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "shell/settings.h"
+
 namespace {
 // Storage can be switched off or full; each access may throw.
 EM_JS(int, HasStoredSettings, (), {
@@ -60,6 +62,8 @@ std::optional<std::int32_t> LocalSettingsStore::Read(const char* name) {
   if (errno != 0 || end == text || *end != '\0' || value < INT32_MIN || value > INT32_MAX) {
     return std::nullopt;
   }
+  // The page's controls can show no other value, so it is ignored as a broken one is.
+  if (!IsOfferedValue(name, static_cast<std::int32_t>(value))) return std::nullopt;
   return static_cast<std::int32_t>(value);
 }
 

@@ -1,5 +1,7 @@
 // The saver's settings in the browser's local storage, one item per setting
-// under "vorn.<name>". A browser that refuses storage reads as no store.
+// under "vorn.<name>". A browser that refuses storage reads as no store; a
+// value that is not a whole number, or one the page's controls do not offer,
+// reads as missing.
 #pragma once
 
 #include "shell/settings_store.h"

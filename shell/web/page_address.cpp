@@ -61,16 +61,23 @@ PageAddress ParsePageAddress(std::string_view query) {
     const auto ignore = [&](const char* why) {
       address.warnings.push_back("ignoring " + name + "=" + value + ": " + why);
     };
+    const auto keepForLive = [&]() {
+      address.liveQuery += (address.liveQuery.empty() ? "" : "&") + std::string(pair);
+    };
     if (name == "mouse") {
       if (value == "0" || value == "1") {
         address.mouseControl = value == "1" ? 1 : 0;
+        keepForLive();
       } else {
         ignore("mouse is 0 or 1");
       }
     } else if (name == "detail") {
       address.detail = ParseDetailName(value);
       if (!address.detail) ignore("detail is low, middle or high");
-      if (address.detail) stillWords.insert(stillWords.end(), {"--detail", value});
+      if (address.detail) {
+        stillWords.insert(stillWords.end(), {"--detail", value});
+        keepForLive();
+      }
     } else if (IsStillWord(name)) {
       if (SnapshotWordFits("--" + name, value)) {
         stillWords.insert(stillWords.end(), {"--" + name, value});

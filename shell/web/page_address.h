@@ -17,6 +17,9 @@ struct PageAddress {
   std::optional<std::int32_t> mouseControl;
   // Set when the address asks for a still picture.
   std::optional<SnapshotOptions> still;
+  // The words a live page takes (detail, mouse) as the address gave them, for
+  // a way from a still picture to the live scene: "detail=low&mouse=0".
+  std::string liveQuery;
   std::vector<std::string> warnings;
 };
 

@@ -8,10 +8,12 @@
 void ShowProblem(const char* text);
 // Puts the settings into the page's controls.
 void ShowSettings(std::int32_t mouseControl, std::int32_t detail);
-// "running" after the first live frame, "still" once a still picture is drawn.
+// In place of the live controls, a way to the live scene at ?liveQuery.
+void ShowStillPicture(const char* liveQuery);
+// "running" after the first live frame; "drawing" while a still picture is
+// drawn and "still" once it is.
 void MarkPageState(const char* state);
 void WarnOnConsole(const char* text);
-bool PageIsFullscreen();
 void LeaveFullscreen();
 // The canvas's size on the page in CSS pixels times the device-pixel ratio.
 void CanvasPixelSize(int& width, int& height);

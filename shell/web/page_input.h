@@ -1,9 +1,10 @@
-// The page's keys and mouse, translated into the shared closing rules, and
-// the rules' answers carried out: Enter switches the look, drags turn and
-// zoom the view, and what would close a saver leaves full-screen.
+// The page's keys and mouse, translated into the saver run's input: Enter
+// switches the look, drags turn and zoom the view, and what would close a
+// saver leaves full-screen.
 #pragma once
 
+#include "shell/saver_run.h"
 #include "shell/screen_saver.h"
 
 // Listens on the window for keys and on the canvas for the mouse.
-void ListenToPageInput(ScreenSaver& saver);
+void ListenToPageInput(ScreenSaver& saver, SaverRun& run);

@@ -6,18 +6,19 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include <optional>
 #include <string>
 
-#include "scene/frame.h"
 #include "scene/random.h"
 #include "scene/scene_state.h"
-#include "scene/sky.h"
-#include "shell/snapshot_frames.h"
+#include "shell/saver_run.h"
+#include "shell/web/canvas_fit.h"
 #include "shell/web/fixed_function/fixed_function.h"
 #include "shell/web/local_settings_store.h"
 #include "shell/web/page_address.h"
 #include "shell/web/page_bridge.h"
 #include "shell/web/page_input.h"
+#include "shell/web/page_still.h"
 #include "shell/web/web_platform.h"
 
 namespace {
@@ -34,12 +35,48 @@ class PageActions : public SaverWindowActions {
   bool VerifyPassword() override { return true; }
 };
 
+// The canvas, the page's one surface, at its size on the page in device pixels.
+class Canvas final : public RunSurfaces, public RunSurface {
+ public:
+  // The view follows the canvas's size on the page, as far as the browser's
+  // drawing buffer allows.
+  void ReadySurfaces(std::vector<RunSurface*>& ready) override {
+    int width = 0;
+    int height = 0;
+    CanvasPixelSize(width, height);
+    if (width <= 0 || height <= 0) return;
+    if (width != pageWidth_ || height != pageHeight_) {
+      pageWidth_ = width;
+      pageHeight_ = height;
+      FitCanvas(width, height);
+      width_ = width;
+      height_ = height;
+    }
+    ready.push_back(this);
+  }
+  bool MakeCurrent() override { return true; }
+  int width() const override { return width_; }
+  int height() const override { return height_; }
+  // The browser shows the frame once the animation frame's callback returns.
+  void Swap() override {
+    if (++framesDrawn_ == 1) MarkPageState("running");
+  }
+  long framesDrawn() const { return framesDrawn_; }
+
+ private:
+  int pageWidth_ = 0;
+  int pageHeight_ = 0;
+  int width_ = 0;
+  int height_ = 0;
+  long framesDrawn_ = 0;
+};
+
 PageActions pageActions;
 ScreenSaver saver(pageActions);
 WebPlatform platform;
-int viewWidth = 0;
-int viewHeight = 0;
-long framesDrawn = 0;
+Canvas canvas;
+// The live scene, once the page runs it.
+std::optional<SaverRun> liveRun;
 
 EMSCRIPTEN_WEBGL_CONTEXT_HANDLE CreateContext(bool keepPicture) {
   EmscriptenWebGLContextAttributes attributes;
@@ -57,52 +94,12 @@ EMSCRIPTEN_WEBGL_CONTEXT_HANDLE CreateContext(bool keepPicture) {
   return context;
 }
 
-// Sets the scene up for a view of this size, in place of the textures it had.
-void StartView(int width, int height) {
-  emscripten_set_canvas_element_size("#canvas", width, height);
-  viewWidth = width;
-  viewHeight = height;
-  const GLuint textures[] = {sceneState.reflectionTexture, sceneState.floorTexture};
-  glDeleteTextures(2, textures);
-  SetupView(width, height);
-}
-
-// The view set up again for a new size, with the scene going on as it was.
-void ResizeView(int width, int height) {
-  const SceneState kept = sceneState;
-  StartView(width, height);
-  const SceneState fresh = sceneState;
-  sceneState = kept;
-  sceneState.reflectionTexture = fresh.reflectionTexture;
-  sceneState.floorTexture = fresh.floorTexture;
-  ApplySkyAndFog();
-}
-
-void DrawLiveFrame() {
-  int width = 0;
-  int height = 0;
-  CanvasPixelSize(width, height);
-  if (width > 0 && height > 0 && (width != viewWidth || height != viewHeight)) {
-    (viewWidth == 0 ? StartView : ResizeView)(width, height);
-  }
-  DrawFrame();
-  if (++framesDrawn == 1) MarkPageState("running");
-}
+void DrawLiveFrame() { liveRun->Step(canvas, SaverRun::Clock::now()); }
 
 EM_BOOL OnContextLost(int, const void*, void*) {
   emscripten_cancel_main_loop();
   ShowProblem(kContextLost);
   return EM_TRUE;
-}
-
-// A still picture in a page is never stopped halfway.
-bool EveryFrame() { return true; }
-
-void DrawStill(const SnapshotOptions& options) {
-  emscripten_set_canvas_element_size("#canvas", options.width, options.height);
-  SnapshotPlatform still(options, platform);
-  DrawSnapshotFrames(options, still, PageSeed(), EveryFrame);
-  MarkPageState("still");
 }
 
 // Keeps one changed setting in local storage, and only that one: a value the
@@ -115,6 +112,7 @@ void StoreSetting(std::int32_t ScreenSaver::*field, std::int32_t value) {
   stored.*field = value;
   stored.SaveSettings(store);
   saver.*field = value;
+  if (liveRun) liveRun->SettingsChanged();
 }
 }  // namespace
 
@@ -126,13 +124,10 @@ EMSCRIPTEN_KEEPALIVE void vorn_set_mouse_control(int on) {
 
 EMSCRIPTEN_KEEPALIVE void vorn_set_detail(int detail) {
   StoreSetting(&ScreenSaver::detail, detail);
-  detailLevel = detail;
-  // The detail is read when the scene is set up, which starts it afresh.
-  if (viewWidth > 0) StartView(viewWidth, viewHeight);
 }
 
 // For measuring: the live frames drawn since the page started.
-EMSCRIPTEN_KEEPALIVE long vorn_frames_drawn() { return framesDrawn; }
+EMSCRIPTEN_KEEPALIVE long vorn_frames_drawn() { return canvas.framesDrawn(); }
 }
 
 int main() {
@@ -144,22 +139,24 @@ int main() {
   saver.LoadSettings(store);
   if (address.detail) saver.detail = *address.detail;
   if (address.mouseControl) saver.mouseControl = *address.mouseControl;
-  detailLevel = saver.detail;
   ShowSettings(saver.mouseControl, saver.detail);
 
+  if (address.still) ShowStillPicture(address.liveQuery.c_str());
   if (CreateContext(address.still.has_value()) == 0 || !StartFixedFunction()) {
     ShowProblem(kNoWebGL);
     return 0;
   }
   emscripten_set_webglcontextlost_callback("#canvas", nullptr, EM_FALSE, OnContextLost);
   if (address.still) {
-    DrawStill(*address.still);
+    StartStill(*address.still, platform);
     return 0;
   }
   InstallScenePlatform(platform);
   SeedRandom(PageSeed());
   fullSizeTextures = 1;
-  ListenToPageInput(saver);
+  // The page follows the full-screen saver's rules; a close request leaves full-screen.
+  liveRun.emplace(SaverMode::kFullScreen, saver, RunPacing{});
+  ListenToPageInput(saver, *liveRun);
   emscripten_set_main_loop(DrawLiveFrame, 0, EM_FALSE);
   return 0;
 }

@@ -6,7 +6,6 @@
 
 #include "resources/credits.h"
 #include "resources/resource.h"
-#include "scene/scene_state.h"
 #include "shell/config_choices.h"
 #include "shell/win32/dialog_font.h"
 #include "shell/win32/registry_store.h"
@@ -33,7 +32,6 @@ void StoreSettings(HWND dialog) {
   StoreChoices(*screenSaver, IsDlgButtonChecked(dialog, IDC_MOUSE_CONTROL) == BST_CHECKED, detail);
   RegistryStore ownStore(kOwnSettingsKey);
   screenSaver->SaveSettings(ownStore);
-  detailLevel = screenSaver->detail;
 }
 
 // Run by hand, the dialog has no owner to be placed against, and would open

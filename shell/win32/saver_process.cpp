@@ -4,3 +4,5 @@
 HINSTANCE instanceHandle = nullptr;
 SaverMode saverMode = SaverMode::kNothing;
 ScreenSaver* screenSaver = nullptr;
+HWND saverWindow = nullptr;
+SaverRun* saverRun = nullptr;

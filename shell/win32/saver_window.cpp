@@ -5,7 +5,6 @@
 // After windows.h, which it builds on.
 #include <mmsystem.h>
 
-#include "scene/frame.h"
 #include "shell/startup_trace.h"
 #include "shell/win32/pixel_format.h"
 #include "shell/win32/saver_process.h"
@@ -48,9 +47,28 @@ void TellSaverRunning(bool running) {
   SystemParametersInfoA(SPI_SCREENSAVERRUNNING, running ? TRUE : FALSE, &previous, 0);
 }
 
+// The saver window, the run's one surface, of the size it was made with:
+// no size message is handled.
+class WindowSurface final : public RunSurfaces, public RunSurface {
+ public:
+  WindowSurface(HDC dc, const WindowPlacement& placement)
+      : dc_(dc), width_(placement.width), height_(placement.height) {}
+  void ReadySurfaces(std::vector<RunSurface*>& ready) override { ready.push_back(this); }
+  // The context stays current on the one window.
+  bool MakeCurrent() override { return true; }
+  int width() const override { return width_; }
+  int height() const override { return height_; }
+  void Swap() override { SwapBuffers(dc_); }
+
+ private:
+  HDC dc_;
+  int width_;
+  int height_;
+};
+
 // Messages always go first; a frame is drawn only when none is waiting.
-void RenderLoop(HDC dc) {
-  TraceStartupStep("view");
+void RenderLoop(HDC dc, const WindowPlacement& placement) {
+  WindowSurface surface(dc, placement);
   for (;;) {
     MSG message;
     if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -58,10 +76,7 @@ void RenderLoop(HDC dc) {
       TranslateMessage(&message);
       DispatchMessageA(&message);
     } else {
-      DrawFrame();
-      TraceStartupStep("frame");
-      SwapBuffers(dc);
-      EndStartupTrace("swap");
+      saverRun->Step(surface, SaverRun::Clock::now());
     }
   }
 }
@@ -73,10 +88,8 @@ void RunWithContext(HWND window, HDC dc, const WindowPlacement& placement, int s
   // The scene's clock is timeGetTime, which moves in steps of several
   // milliseconds unless asked for one: the motion would stutter.
   timeBeginPeriod(1);
-  // The scene learns the size here, once: no size message is handled.
-  SetupView(placement.width, placement.height);
   ShowWindow(window, showCommand);
-  RenderLoop(dc);
+  RenderLoop(dc, placement);
   timeEndPeriod(1);
   wglMakeCurrent(nullptr, nullptr);
   wglDeleteContext(context);
@@ -111,6 +124,9 @@ void RunSaverWindow(HWND parent, int showCommand) {
     return;
   }
   const WindowPlacement placement = PlacementForMode(parent);
+  // Windows has no pacing options: frames follow each other back to back.
+  SaverRun run(saverMode, *screenSaver, RunPacing{});
+  saverRun = &run;
   HWND window = CreateWindowExA(0, kClassName, kWindowTitle, placement.style, placement.x,
                                 placement.y, placement.width, placement.height, placement.parent,
                                 nullptr, instanceHandle, nullptr);
@@ -122,5 +138,6 @@ void RunSaverWindow(HWND parent, int showCommand) {
     if (IsWindow(window)) DestroyWindow(window);
     if (fullScreen) TellSaverRunning(false);
   }
+  saverRun = nullptr;
   UnregisterClassA(kClassName, instanceHandle);
 }

@@ -32,7 +32,6 @@ void LoadAllSettings(ScreenSaver& saver) {
   saver.LoadSystemSettings(systemStore);
   RegistryStore ownStore(kOwnSettingsKey);
   saver.LoadSettings(ownStore);
-  detailLevel = saver.detail;
 }
 
 void Dispatch(HWND parent, int showCommand) {

@@ -4,13 +4,9 @@
 #include "shell/win32/password.h"
 #include "shell/win32/saver_process.h"
 
-namespace {
-HWND SaverWindow() { return reinterpret_cast<HWND>(screenSaver->window); }
-}  // namespace
-
-void WindowActions::PostCloseMessage() { PostMessageA(SaverWindow(), WM_CLOSE, 0, 0); }
+void WindowActions::PostCloseMessage() { PostMessageA(saverWindow, WM_CLOSE, 0, 0); }
 
 // The window procedure picks the cursor from the password-check flag.
-void WindowActions::RefreshCursor() { SendMessageA(SaverWindow(), WM_SETCURSOR, 0, 0); }
+void WindowActions::RefreshCursor() { SendMessageA(saverWindow, WM_SETCURSOR, 0, 0); }
 
-bool WindowActions::VerifyPassword() { return ::VerifyPassword(SaverWindow()); }
+bool WindowActions::VerifyPassword() { return ::VerifyPassword(saverWindow); }

@@ -4,7 +4,7 @@
 
 #include "shell/screen_saver.h"
 
-// Acts on the window that the one ScreenSaver object holds.
+// Acts on the saver window.
 class WindowActions final : public SaverWindowActions {
  public:
   void PostCloseMessage() override;

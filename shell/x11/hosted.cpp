@@ -1,10 +1,11 @@
 // Choosing where to draw for a host, and drawing until the host is done.
 #include "shell/x11/hosted.h"
 
-#include "scene/frame.h"
+#include "shell/linux/stop_signals.h"
+#include "shell/saver_run.h"
 #include "shell/x11/foreign_window.h"
 #include "shell/x11/glx_surface.h"
-#include "shell/x11/render_loop.h"
+#include "shell/x11/x_backend.h"
 
 namespace {
 // A window of our own configuration that covers the host's window, for hosts
@@ -20,7 +21,7 @@ std::unique_ptr<GlxSurface> CoverHostWindow(Display* display, Window host,
 }
 }  // namespace
 
-int RunHosted(Display* display, Window host) {
+int RunHosted(Display* display, Window host, ScreenSaver& saver, RunPacing pacing) {
   XWindowAttributes attributes{};
   if (!InspectForeignWindow(display, host, "to draw on", attributes)) return 0;
   XSelectInput(display, host, StructureNotifyMask);
@@ -31,8 +32,9 @@ int RunHosted(Display* display, Window host) {
 
   // The picture keeps the size it starts with, as in every mode; a covering
   // window follows the host's size so that nothing of the host shows through.
-  SetupView(surface->width(), surface->height());
-  RunRenderLoop(*surface, [&](XEvent& event) {
+  // Like a preview, it never closes on input.
+  SaverRun run(SaverMode::kPreview, saver, pacing);
+  XBackend backend(*surface, run, [&](XEvent& event) {
     if (event.type == DestroyNotify) {
       surface->ForgetWindow();
       return false;
@@ -43,5 +45,6 @@ int RunHosted(Display* display, Window host) {
     }
     return true;
   });
+  run.Run(backend, StopRequested);
   return 0;
 }

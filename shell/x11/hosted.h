@@ -5,5 +5,8 @@
 
 #include <X11/Xlib.h>
 
-// The scene's platform is installed and the detail level set. Returns the exit code.
-int RunHosted(Display* display, Window host);
+#include "shell/run_pacing.h"
+#include "shell/screen_saver.h"
+
+// The scene's platform is installed and the settings loaded. Returns the exit code.
+int RunHosted(Display* display, Window host, ScreenSaver& saver, RunPacing pacing);

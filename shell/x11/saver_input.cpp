@@ -1,9 +1,8 @@
-// X events to closing-rule calls, and their answers to the saver and the scene.
+// X events to the saver run's input calls.
 #include "shell/x11/saver_input.h"
 
 #include <X11/keysym.h>
 
-#include "shell/carry_out.h"
 #include "shell/linux/linux_platform.h"
 
 namespace {
@@ -20,18 +19,6 @@ bool IsFocusChange(const XFocusChangeEvent& focus) {
          focus.detail != NotifyPointerRoot && focus.detail != NotifyDetailNone;
 }
 
-// Folds the moves already waiting behind this one into it. The rules measure
-// the cursor's travel between handled moves, as the cursor position is read
-// when a move is handled; X reports every small step instead, and a slow
-// sweep made of one-pixel steps would otherwise never close the saver.
-void FoldWaitingMoves(Display* display, XEvent& event) {
-  XEvent next;
-  while (XEventsQueued(display, QueuedAlready) > 0) {
-    XPeekEvent(display, &next);
-    if (next.type != MotionNotify) return;
-    XNextEvent(display, &event);
-  }
-}
 }  // namespace
 
 bool SaverInput::Handle(XEvent& event) {
@@ -41,7 +28,7 @@ bool SaverInput::Handle(XEvent& event) {
       // releases: a press of a key that is still down is a repeat.
       const bool isRepeat = keysDown_.test(event.xkey.keycode);
       keysDown_.set(event.xkey.keycode);
-      CarryOut(saver_, OnKeyPress(mode_, saver_, IsEnter(event.xkey), isRepeat));
+      run_.KeyPressed(IsEnter(event.xkey), isRepeat);
       return true;
     }
     case KeyRelease:
@@ -50,39 +37,31 @@ bool SaverInput::Handle(XEvent& event) {
     case ButtonPress: {
       const XButtonEvent& button = event.xbutton;
       const CursorPoint cursor{button.x_root, button.y_root};
-      if (button.button == Button1) OnButtonPress(input_, MouseButton::kLeft, cursor);
-      if (button.button == Button3) OnButtonPress(input_, MouseButton::kRight, cursor);
-      // The middle button counts as a key other than Enter.
-      if (button.button == Button2) CarryOut(saver_, OnKeyPress(mode_, saver_, false, false));
+      if (button.button == Button1) run_.ButtonPressed(MouseButton::kLeft, cursor);
+      if (button.button == Button3) run_.ButtonPressed(MouseButton::kRight, cursor);
+      if (button.button == Button2) run_.MiddleButtonPressed();
       return true;
     }
     case ButtonRelease:
-      if (event.xbutton.button == Button1) OnButtonRelease(input_, MouseButton::kLeft);
-      if (event.xbutton.button == Button3) OnButtonRelease(input_, MouseButton::kRight);
+      if (event.xbutton.button == Button1) run_.ButtonReleased(MouseButton::kLeft);
+      if (event.xbutton.button == Button3) run_.ButtonReleased(MouseButton::kRight);
       return true;
     case MotionNotify:
-      FoldWaitingMoves(display_, event);
-      CarryOut(saver_,
-               OnMouseMove(mode_, saver_, input_, {event.xmotion.x_root, event.xmotion.y_root}));
+      run_.MouseMoved({event.xmotion.x_root, event.xmotion.y_root});
       return true;
     case FocusIn:
     case FocusOut:
       if (IsFocusChange(event.xfocus)) {
-        CarryOut(saver_, OnActivation(mode_, saver_, event.type == FocusIn));
+        run_.ActivationChanged(event.type == FocusIn);
       }
       return true;
     case ClientMessage:
-      if (event.xclient.message_type == closeMessage_) return JudgeCloseMessage();
-      // The window manager's close button wakes the saver as a key would.
+      if (event.xclient.message_type == closeMessage_) return !run_.CloseMessage(TickCount());
       if (deleteWindow_ != 0 && static_cast<Atom>(event.xclient.data.l[0]) == deleteWindow_) {
-        CarryOut(saver_, OnKeyPress(mode_, saver_, false, false));
+        run_.CloseButtonPressed();
       }
       return true;
     default:
       return true;
   }
-}
-
-bool SaverInput::JudgeCloseMessage() {
-  return OnCloseMessage(mode_, saver_, TickCount()) == CloseOutcome::kKeepRunning;
 }

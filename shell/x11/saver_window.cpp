@@ -5,13 +5,13 @@
 
 #include <cstdio>
 
-#include "scene/frame.h"
 #include "shell/linux/linux_platform.h"
+#include "shell/linux/stop_signals.h"
 #include "shell/x11/foreign_window.h"
 #include "shell/x11/glx_surface.h"
 #include "shell/x11/input_grab.h"
-#include "shell/x11/render_loop.h"
 #include "shell/x11/saver_input.h"
+#include "shell/x11/x_backend.h"
 
 namespace {
 constexpr int kOrdinaryWidth = 1280;
@@ -66,7 +66,7 @@ class ActionsBinding {
 }  // namespace
 
 int RunSaverWindow(Display* display, ScreenSaver& saver, WindowActions& actions,
-                   SaverPlacement placement, Window parent) {
+                   SaverPlacement placement, Window parent, RunPacing pacing) {
   const SaverMode mode =
       placement == SaverPlacement::kInsideParent ? SaverMode::kPreview : SaverMode::kFullScreen;
   WindowPlan plan;
@@ -84,7 +84,6 @@ int RunSaverWindow(Display* display, ScreenSaver& saver, WindowActions& actions,
   }
   const Window window = surface->window();
   XStoreName(display, window, "vorn");
-  saver.window = window;
   saver.startTick = TickCount();
   ActionsBinding binding(actions, display, window, mode, saver);
   actions.RefreshCursor();
@@ -94,14 +93,14 @@ int RunSaverWindow(Display* display, ScreenSaver& saver, WindowActions& actions,
     deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(display, window, &deleteWindow, 1);
   }
-  SetupView(plan.width, plan.height);
   XMapRaised(display, window);
 
   // A held key then repeats its presses without releases between them, which
   // tells its repeats apart from new presses.
   XkbSetDetectableAutoRepeat(display, True, nullptr);
-  SaverInput input(display, mode, saver, actions.closeMessage(), deleteWindow);
-  RunRenderLoop(*surface, [&](XEvent& event) {
+  SaverRun run(mode, saver, pacing);
+  SaverInput input(run, actions.closeMessage(), deleteWindow);
+  XBackend backend(*surface, run, [&](XEvent& event) {
     // An override-redirect window gets no focus from a window manager: it
     // takes the focus itself once it is visible.
     if (event.type == MapNotify && placement == SaverPlacement::kCoverScreen) {
@@ -113,5 +112,6 @@ int RunSaverWindow(Display* display, ScreenSaver& saver, WindowActions& actions,
     }
     return input.Handle(event);
   });
+  run.Run(backend, StopRequested);
   return 0;
 }

@@ -5,6 +5,7 @@
 
 #include <X11/Xlib.h>
 
+#include "shell/run_pacing.h"
 #include "shell/screen_saver.h"
 #include "shell/x11/window_actions.h"
 
@@ -18,4 +19,4 @@ enum class SaverPlacement {
 // the exit code: 1 when covering the screen could not take the keyboard and
 // the pointer, which then stays uncovered.
 int RunSaverWindow(Display* display, ScreenSaver& saver, WindowActions& actions,
-                   SaverPlacement placement, Window parent);
+                   SaverPlacement placement, Window parent, RunPacing pacing);

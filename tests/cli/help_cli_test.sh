@@ -56,6 +56,21 @@ done <<'CASES'
 /p|missing
 CASES
 
+# No display server: one line that names each display tried, and code 1. A
+# dead Wayland socket and no X display must not read as a missing X alone.
+: >"$work/not-a-socket"
+while IFS='|' read -r wayland arguments named; do
+  # shellcheck disable=SC2086
+  WAYLAND_DISPLAY=$wayland XDG_RUNTIME_DIR=$work run $arguments
+  [ "$status" -eq 1 ] || fail "'$arguments' with no display exited with $status, not 1"
+  [ "$(wc -l <"$work/err")" -eq 1 ] || fail "'$arguments' with no display said $(wc -l <"$work/err") lines"
+  grep -q "$named" "$work/err" || fail "'$arguments' with no display said: $(cat "$work/err")"
+done <<'CASES'
+not-a-socket|--window|Wayland display .not-a-socket. nor an X display (DISPLAY is not set)
+|/s|a Wayland display (WAYLAND_DISPLAY is not set) nor an X display
+not-a-socket|/p 5|^vorn: cannot open an X display (DISPLAY is not set)$
+CASES
+
 # An unknown switch letter does nothing, silently.
 run /q
 if [ "$status" -ne 0 ] || [ -s "$work/out" ] || [ -s "$work/err" ]; then

@@ -164,21 +164,33 @@ TEST_F(ClosingRulesTest, LosingActivationClosesOnlyWhileSaving) {
   EXPECT_FALSE(OnActivation(SaverMode::kFullScreen, saver, false).requestClose);
 }
 
-TEST_F(ClosingRulesTest, MovesBeyondFivePixelsCloseButNeverTheFirst) {
+TEST_F(ClosingRulesTest, TravelBeyondFivePixelsFromTheFirstMoveClosesHoweverSmallTheSteps) {
   const auto move = [&](int x, int y) {
     return OnMouseMove(SaverMode::kFullScreen, saver, input, CursorPoint{x, y}).requestClose;
   };
   EXPECT_FALSE(move(900, 700));  // the first move, however far
-  EXPECT_EQ(input.mouseMoveCount, 1);
-  EXPECT_FALSE(move(905, 700));
-  EXPECT_FALSE(move(905, 695));
-  EXPECT_FALSE(move(900, 700));
+  // A jitter around the first place, each step small, never wakes it.
+  for (int i = 0; i < 50; ++i) {
+    EXPECT_FALSE(move(900 + (i % 11) - 5, 700 - (i % 7) + 3)) << i;
+  }
+  // A slow sweep of one-pixel steps closes at the sixth pixel.
+  for (int x = 901; x <= 905; ++x) EXPECT_FALSE(move(x, 700));
   EXPECT_TRUE(move(906, 700));
-  EXPECT_TRUE(move(906, 706));
-  EXPECT_TRUE(move(900, 706));
-  EXPECT_EQ(input.mouseMoveCount, 7);
-  EXPECT_EQ(input.lastCursor.x, 900);
-  EXPECT_EQ(input.lastCursor.y, 706);
+  EXPECT_TRUE(move(900, 694));
+  EXPECT_EQ(input.mouseMoveCount, 58);
+  EXPECT_EQ(input.lastCursor.y, 694);
+}
+
+TEST_F(ClosingRulesTest, APointerEnteringAnotherSurfaceKeepsItsTravel) {
+  const auto move = [&](int x, int y) {
+    return OnMouseMove(SaverMode::kFullScreen, saver, input, CursorPoint{x, y}).requestClose;
+  };
+  move(1910, 500);
+  EXPECT_FALSE(move(1913, 500));
+  // The next output counts from its own corner: 3 pixels travelled so far.
+  RebaseCursor(input, CursorPoint{0, 500});
+  EXPECT_FALSE(move(2, 500));
+  EXPECT_TRUE(move(3, 500));
 }
 
 TEST_F(ClosingRulesTest, WithMouseControlDragsSteerAndNothingCloses) {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "resources/resource.h"
 #include "tests/support/bmp_file.h"
 
 namespace {
@@ -17,10 +18,10 @@ struct Packed {
   int edge;
 };
 constexpr Packed kPacked[] = {
-    {115, "landscape.bmp", 256},
-    {112, "marble.bmp", 256},
-    {127, "landscape_small.bmp", 32},
-    {128, "marble_small.bmp", 32},
+    {IDB_LANDSCAPE, "landscape.bmp", 256},
+    {IDB_MARBLE, "marble.bmp", 256},
+    {IDB_LANDSCAPE_SMALL, "landscape_small.bmp", 32},
+    {IDB_MARBLE_SMALL, "marble_small.bmp", 32},
 };
 }  // namespace
 

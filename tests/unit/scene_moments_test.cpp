@@ -1,4 +1,4 @@
-#include "shell/wayland/scene_moments.h"
+#include "shell/scene_moments.h"
 
 #include <gtest/gtest.h>
 

@@ -11,6 +11,10 @@
 #   start_pointer W H      the helper, for a layout of W by H pixels; then
 #   pointer COMMAND        one of its commands, returning once sway has it
 #   settings ROTATE DETAIL the settings file
+#   start_session_bus      a private session bus, which kwin and mutter want
+#   start_keys COMMAND...  a helper that presses keys read from a FIFO, one
+#                          "key CODE" a line (kwin_fake_input, mutter_keys.py); then
+#   press CODE             one key by its Linux code, returning once the compositor has it
 # shellcheck source=tests/host/lib.sh
 . "$(dirname "$0")/../host/lib.sh"
 
@@ -94,4 +98,29 @@ pointer() {
   # shellcheck disable=SC2317 # called through eventually
   acknowledged() { [ "$(grep -c '^done$' "$work/pointer-out")" -gt "$done_before" ]; }
   eventually 5 acknowledged || fail "the pointer did not take: $*"
+}
+
+start_session_bus() {
+  # shellcheck disable=SC2086 # the prefix is meant to split into words
+  start $drop_root dbus-daemon --session --nofork --print-address=3 3>"$work/bus-address"
+  eventually 5 test -s "$work/bus-address" || fail "the session bus did not start"
+  DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus-address")
+  export DBUS_SESSION_BUS_ADDRESS
+}
+
+start_keys() {
+  mkfifo -m 644 "$work/keys-in"
+  # Held open both ways, as for the pointer.
+  exec 8<>"$work/keys-in"
+  # shellcheck disable=SC2086 # the prefix is meant to split into words
+  start $drop_root "$@" "$work/keys-in" >"$work/keys-out"
+  eventually 10 grep -q ready "$work/keys-out" || fail "the key helper did not start"
+}
+
+press() {
+  presses_before=$(grep -c '^done$' "$work/keys-out")
+  echo "key $1" >&8
+  # shellcheck disable=SC2317 # called through eventually
+  pressed() { [ "$(grep -c '^done$' "$work/keys-out")" -gt "$presses_before" ]; }
+  eventually 5 pressed || fail "the key $1 did not take"
 }

@@ -1,5 +1,5 @@
 // The one host harness of the web tests: a static server for a folder on a
-// free port of this machine, headless Chromium with software WebGL, pages
+// free port of this machine, headless Chromium or Firefox with software WebGL, pages
 // opened with an address, conditions awaited under a deadline, pictures read
 // as pixels, and every console message kept.
 "use strict";
@@ -53,18 +53,51 @@ function BrowserArguments(profile) {
   ];
 }
 
-async function StartBrowser() {
+// Firefox keeps WebGL off where it finds no graphics card, and draws it with
+// Mesa's llvmpipe once told to, in its own process.
+const kFirefoxPreferences = {
+  "webgl.force-enabled": true,
+  "webgl.disabled": false,
+  "webgl.out-of-process": false,
+  "webgl.disable-fail-if-major-performance-caveat": true,
+  "gfx.webrender.software": true,
+  "layers.acceleration.disabled": true,
+};
+
+async function LaunchFirefox() {
+  return {
+    browser: await puppeteer.launch({
+      browser: "firefox",
+      executablePath: process.env.FIREFOX || "/usr/bin/firefox-esr",
+      headless: true,
+      extraPrefsFirefox: kFirefoxPreferences,
+      env: { ...process.env, LIBGL_ALWAYS_SOFTWARE: "1", MOZ_WEBGL_FORCE_EGL: "0" },
+      defaultViewport: null,
+    }),
+    profile: null,
+  };
+}
+
+async function LaunchChromium() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), "vorn-chromium-"));
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
-    args: BrowserArguments(profile),
-    defaultViewport: null,
-  });
+  return {
+    browser: await puppeteer.launch({
+      executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
+      args: BrowserArguments(profile),
+      defaultViewport: null,
+    }),
+    profile,
+  };
+}
+
+// kind is "chromium" or "firefox"; Firefox makes its own profile and removes it.
+async function StartBrowser(kind = "chromium") {
+  const { browser, profile } = await (kind === "firefox" ? LaunchFirefox() : LaunchChromium());
   return {
     browser,
     close: async () => {
       await browser.close();
-      fs.rmSync(profile, { recursive: true, force: true });
+      if (profile) fs.rmSync(profile, { recursive: true, force: true });
     },
   };
 }
@@ -100,10 +133,12 @@ function Complaints(page) {
   return page.messages.filter((text) => /^(error|warn|warning|exception):/.test(text));
 }
 
-// Waits for the page's state on <html data-vorn>: "running", "still" or "problem".
+// Waits for the state on <html data-vorn> of a page or frame: "running",
+// "drawing", "still" or "problem". A page between two addresses has none yet.
 function WaitForState(page, state, deadlineMs) {
   return WaitFor(`the page to be ${state}`, () =>
-    page.evaluate((wanted) => document.documentElement.dataset.vorn === wanted, state), deadlineMs);
+    page.evaluate((wanted) => document.documentElement.dataset.vorn === wanted, state).catch(() => false),
+  deadlineMs);
 }
 
 // Pixels as { width, height, data: RGBA bytes, top row first }.

@@ -1,9 +1,9 @@
-// The web page's tests, in headless Chromium through the harness:
+// The web page's tests, in headless Chromium and then Firefox through the harness:
 //   node run.js PAGE_DIR PROBES_DIR VORN NATIVE_PROBES
 // PAGE_DIR is build/web, PROBES_DIR the probe page of the web build, VORN the
 // Linux program (for its snapshots) and NATIVE_PROBES the probe program drawn
 // by Mesa; both need the X display of the caller. VORN_WEB_CHECKS=REGEX runs
-// only the checks whose names match.
+// only the checks whose names (which start with the browser's) match.
 "use strict";
 const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");
@@ -23,6 +23,8 @@ const kStills = [
   { seed: 1234, ms: 98765, clock: "18:00:15", look: "night", detail: "middle" },
   { seed: 99, ms: 40000, clock: "23:59:59", look: "day", detail: "middle", frames: 5 },
   { seed: 21, ms: 250000, clock: "06:30:45", look: "night", detail: "low", size: "320x200" },
+  // Drawn in many slices between animation frames, each frame once.
+  { seed: 5, ms: 70000, clock: "12:00:00", look: "day", detail: "low", size: "160x120", frames: 600 },
 ];
 // A still matches when its mean difference per channel stays within kStillMean
 // and at most kStillFarShare of its pixels differ by more than 48 in a channel.
@@ -52,17 +54,74 @@ function Query(words) {
   return Object.entries(words).map(([k, v]) => `${k}=${encodeURIComponent(v)}`).join("&");
 }
 
-async function StillMatchesSnapshot(browser, url, still, index) {
-  const png = path.join(scratch, `still-${index}.png`);
+// vorn --snapshot's picture of these words, decoded in the page.
+async function Snapshot(page, still, name) {
+  const png = path.join(scratch, `${name}.png`);
   const args = ["--snapshot", png];
   for (const [word, value] of Object.entries(still)) args.push(`--${word}`, String(value));
   execFileSync(vorn, args);
+  return h.DecodePng(page, fs.readFileSync(png));
+}
+
+async function StillMatchesSnapshot(browser, url, still, index) {
   const page = await h.OpenPage(browser, `${url}/?${Query(still)}`, 800, 600);
   await h.WaitForState(page, "still");
-  const result = h.Compare(await h.CanvasPixels(page), await h.DecodePng(page, fs.readFileSync(png)));
+  const result = h.Compare(await h.CanvasPixels(page), await Snapshot(page, still, `still-${index}`));
   AssertQuiet(page);
   await page.close();
   return AssertClose(result, kStillMean, kStillFarShare);
+}
+
+// Chromium here draws at most 8192 pixels a side: the picture must be whole
+// at the size the browser gives, not a corner of a larger one.
+async function OversizedStillDrawnWhole(browser, url) {
+  const still = { seed: 7, ms: 5000, clock: "10:10:30", look: "day", detail: "low", size: "16384x64" };
+  const page = await h.OpenPage(browser, `${url}/?${Query(still)}`, 320, 240);
+  await h.WaitForState(page, "still");
+  const size = await page.evaluate(() => {
+    const canvas = document.getElementById("canvas");
+    const gl = canvas.getContext("webgl");
+    return { canvas: `${canvas.width}x${canvas.height}`, buffer: `${gl.drawingBufferWidth}x${gl.drawingBufferHeight}` };
+  });
+  assert.equal(size.canvas, size.buffer, "the canvas is larger than its drawing buffer");
+  assert.notEqual(size.canvas, still.size, "the browser drew 16384x64 after all: no limit to check");
+  const warnings = h.Complaints(page);
+  assert.equal(warnings.length, 1, `one warning, got ${JSON.stringify(warnings)}`);
+  assert.match(warnings[0], new RegExp(`^warn.*size=16384x64.*${size.canvas}`));
+  const result = h.Compare(await h.CanvasPixels(page), await Snapshot(page, { ...still, size: size.canvas }, "oversized"));
+  await page.close();
+  return `drawn at ${size.canvas}; ${AssertClose(result, kStillMean, kStillFarShare)}`;
+}
+
+// Within `ms` the page answers and draws an animation frame.
+function AnswersWithin(page, ms) {
+  const frame = page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve(true))));
+  const late = new Promise((resolve) => setTimeout(() => resolve(false), ms));
+  return Promise.race([frame, late]);
+}
+
+async function MillionFramesLeaveTheTabAnswering(browser, url) {
+  const page = await h.OpenPage(browser, "about:blank", 320, 240);
+  page.goto(`${url}/?seed=3&ms=0&detail=low&size=64x64&frames=1000000`).catch(() => {});
+  await h.WaitForState(page, "drawing", 20000);
+  for (let i = 0; i < 5; ++i) assert.ok(await AnswersWithin(page, 2000), "the tab stopped answering");
+  AssertQuiet(page);
+  await page.close();
+}
+
+async function StillShowsOnlyAWayToTheLiveScene(browser, url) {
+  const page = await h.OpenPage(browser, `${url}/?seed=7&detail=low&mouse=0&size=160x120`, 320, 240);
+  await h.WaitForState(page, "still");
+  const Shown = (selector) => page.$eval(selector, (element) => element.getClientRects().length > 0);
+  assert.equal(await Shown("#controls"), false, "the live controls show over the still");
+  // The link is the page's first stop for the keyboard.
+  await page.keyboard.press("Tab");
+  await page.keyboard.press("Enter");
+  await h.WaitForState(page, "running");
+  assert.equal(await page.evaluate(() => location.search), "?detail=low&mouse=0");
+  assert.equal(await Shown("#controls"), true, "the live scene has no controls");
+  AssertQuiet(page);
+  await page.close();
 }
 
 async function ProbesMatchMesa(browser, url) {
@@ -112,7 +171,14 @@ async function WaitForFrames(page, count) {
   await h.WaitFor(`${count} more frames`, async () => (await FramesDrawn(page)) >= start + count);
 }
 
-async function EnterSwitchesTheLookOnce(browser, url) {
+// Puppeteer names the keys of Chromium; over WebDriver BiDi (Firefox) its
+// "Enter" is the keypad's, and the main key goes by its WebDriver code.
+const kEnterKeys = {
+  chromium: { enter: "Enter", keypadEnter: "NumpadEnter" },
+  firefox: { enter: "\uE006", keypadEnter: "\uE007" },
+};
+
+async function EnterSwitchesTheLookOnce(browser, url, keys) {
   const page = await h.OpenPage(browser, `${url}/?detail=low`, 320, 240);
   await h.WaitForState(page, "running");
   // The scene starts in either look, at random.
@@ -121,13 +187,13 @@ async function EnterSwitchesTheLookOnce(browser, url) {
   const startedByDay = await h.WaitFor("a clear look", async () => (await IsDay()) ? "day" : (await IsNight()) ? "night" : false);
   const [Started, Other] = startedByDay === "day" ? [IsDay, IsNight] : [IsNight, IsDay];
   // A press and then the keyboard's repeat of the held key: one switch.
-  await page.keyboard.down("Enter");
-  await page.keyboard.down("Enter");
-  await page.keyboard.up("Enter");
+  await page.keyboard.down(keys.enter);
+  await page.keyboard.down(keys.enter);
+  await page.keyboard.up(keys.enter);
   await h.WaitFor("the other look", Other);
   await WaitForFrames(page, 10);
   assert.ok(await Other(), "the look switched back by itself");
-  await page.keyboard.press("NumpadEnter");
+  await page.keyboard.press(keys.keypadEnter);
   await h.WaitFor("the first look again", Started);
   AssertQuiet(page);
   await page.close();
@@ -149,6 +215,32 @@ async function SettingsKeptAndAddressChecked(browser, url) {
   await page.close();
 }
 
+// The page's select offers Low, Middle and High; any other stored number
+// counts as none, and a store without a detail gives Middle.
+async function StoredDetailOutOfRangeIgnored(browser, url) {
+  const page = await h.OpenPage(browser, `${url}/`, 320, 240);
+  for (const stored of ["-5", "3", "7", "2147483647"]) {
+    await page.evaluate((value) => localStorage.setItem("vorn.Detail", value), stored);
+    await page.reload();
+    await h.WaitForState(page, "running");
+    assert.equal(await page.$eval("#detail", (list) => list.value), "1", `stored detail ${stored}`);
+  }
+  AssertQuiet(page);
+  await page.evaluate(() => localStorage.clear());
+  await page.close();
+}
+
+async function SandboxedFrameShowsTheMessage(browser, url) {
+  const page = await h.OpenPage(browser, `${url}/sandbox/`, 400, 300);
+  const frame = await h.WaitFor("the page's frame", () => page.frames().find((f) => f !== page.mainFrame()));
+  await h.WaitForState(frame, "problem");
+  assert.match(await frame.$eval("#problem", (box) => box.innerText), /index\.wasm/);
+  // The browser's own notes on the refused fetch are all the console may hold.
+  const others = h.Complaints(page).filter((text) => !/CORS|Failed to load resource/.test(text));
+  assert.deepEqual(others, [], "errors beside the refused fetch");
+  await page.close();
+}
+
 async function CanvasFollowsTheWindow(browser, url) {
   const page = await browser.newPage();
   await page.setViewport({ width: 320, height: 240, deviceScaleFactor: 2 });
@@ -161,7 +253,20 @@ async function CanvasFollowsTheWindow(browser, url) {
   await h.WaitFor("a canvas of 640x480 pixels", () => CanvasIs(640, 480));
   await page.setViewport({ width: 400, height: 300, deviceScaleFactor: 2 });
   await h.WaitFor("a canvas of 800x600 pixels", () => CanvasIs(800, 600));
+  // 20000x250 pixels is more than either browser draws in one side: the
+  // canvas then keeps its shape at a size its drawing buffer holds in full.
+  await page.setViewport({ width: 4000, height: 50, deviceScaleFactor: 5 });
+  const size = await h.WaitFor("a canvas of another size", () => page.evaluate(() => {
+    const canvas = document.getElementById("canvas");
+    const gl = canvas.getContext("webgl");
+    return canvas.width !== 800 && [canvas.width, canvas.height, gl.drawingBufferWidth, gl.drawingBufferHeight];
+  }));
+  const [width, height, bufferWidth, bufferHeight] = size;
+  assert.deepEqual([width, height], [bufferWidth, bufferHeight], "the canvas is larger than its drawing buffer");
+  assert.ok(width < 20000, `the browser drew ${width}x${height}: no limit to check`);
+  assert.ok(Math.abs(width / 80 - height) <= 1, `a canvas of ${width}x${height} lost the window's shape`);
   await page.close();
+  return `${width}x${height} for a window of 20000x250 pixels`;
 }
 
 async function FullscreenLeftByAnotherKey(browser, url) {
@@ -188,19 +293,21 @@ async function ProblemShownWithoutExceptions(browser, url, beforeLoad, afterLoad
   await page.close();
 }
 
-async function Main() {
-  const server = await h.StartServer({ "/probes/": probesDir, "/": pageDir });
-  const { browser, close } = await h.StartBrowser();
-  const url = server.url;
+// The checks for one browser, each name starting with the browser's.
+function Checks(kind, browser, url) {
   const checks = kStills.map((still, i) => [
     `still ${Query(still)} matches vorn --snapshot`, () => StillMatchesSnapshot(browser, url, still, i)]);
   checks.push(
     ["layer probes match Mesa's fixed function", () => ProbesMatchMesa(browser, url)],
-    ["Enter switches the look once, keypad Enter too", () => EnterSwitchesTheLookOnce(browser, url)],
+    ["Enter switches the look once, keypad Enter too", () => EnterSwitchesTheLookOnce(browser, url, kEnterKeys[kind])],
     ["the canvas follows the window at the device-pixel ratio", () => CanvasFollowsTheWindow(browser, url)],
     ["F goes full-screen, another key leaves it", () => FullscreenLeftByAnotherKey(browser, url)],
     ["settings kept in local storage; a bad address value warns once",
       () => SettingsKeptAndAddressChecked(browser, url)],
+    ["a stored detail out of range is ignored", () => StoredDetailOutOfRangeIgnored(browser, url)],
+    ["a still shows no live controls; Tab and Enter reach the live scene",
+      () => StillShowsOnlyAWayToTheLiveScene(browser, url)],
+    ["a still of a million frames leaves the tab answering", () => MillionFramesLeaveTheTabAnswering(browser, url)],
     ["no WebGL: one message, no exceptions", () => ProblemShownWithoutExceptions(browser, `${url}/`,
       (page) => page.evaluateOnNewDocument(() => {
         const original = HTMLCanvasElement.prototype.getContext;
@@ -216,10 +323,32 @@ async function Main() {
         await page.evaluate(() =>
           document.getElementById("canvas").getContext("webgl").getExtension("WEBGL_lose_context").loseContext());
       })],
+    ["in a frame sandboxed without same-origin: one message", () => SandboxedFrameShowsTheMessage(browser, url)],
   );
+  // Firefox's drawing buffer here gives way only past sizes too large for a
+  // test (16384x16384 came back as 8192x8192); Chromium's stops at 8192 a side.
+  if (kind === "chromium") {
+    checks.push(["a still over the drawing-buffer limit is drawn whole, smaller, with one warning",
+      () => OversizedStillDrawnWhole(browser, url)]);
+  }
+  return checks.map(([name, check]) => [`${kind}: ${name}`, check]);
+}
+
+async function Main() {
+  const sandbox = path.join(scratch, "sandbox");
+  fs.mkdirSync(sandbox);
+  fs.writeFileSync(path.join(sandbox, "index.html"),
+    '<!doctype html><link rel="icon" href="data:,"><iframe sandbox="allow-scripts" src="/?detail=low"></iframe>');
+  const server = await h.StartServer({ "/probes/": probesDir, "/sandbox/": sandbox, "/": pageDir });
   const only = new RegExp(process.env.VORN_WEB_CHECKS || "");
-  const passed = await h.RunChecks(checks.filter(([name]) => only.test(name)));
-  await close();
+  let passed = true;
+  for (const kind of ["chromium", "firefox"]) {
+    const checks = Checks(kind, null, server.url).filter(([name]) => only.test(name));
+    if (checks.length === 0) continue;
+    const { browser, close } = await h.StartBrowser(kind);
+    passed = (await h.RunChecks(Checks(kind, browser, server.url).filter(([name]) => only.test(name)))) && passed;
+    await close();
+  }
   server.close();
   fs.rmSync(scratch, { recursive: true, force: true });
   process.exit(passed ? 0 : 1);

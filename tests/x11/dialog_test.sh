@@ -1,7 +1,8 @@
 #!/bin/sh
 # The configuration dialog (/c) with real input: what it shows, what Enter,
 # Escape, OK and Cancel store, how it treats a bad settings file and a failed
-# save, and that a stored "Rotate" of 0 then lets a 6-pixel move end /s.
+# save, that a stored "Rotate" of 0 then lets a 6-pixel move end /s, and that
+# the idle row turns the autostart entry and the session's watcher on and off.
 # Usage: dialog_test.sh path/to/vorn path/to/host_window, on a 640x480 display.
 set -u
 # shellcheck source=tests/x11/lib.sh
@@ -148,6 +149,47 @@ if open_dialog /c; then
   click_at 510 185  # Cancel
   expect_ended "Cancel"
   cmp -s "$conf" "$work/before.conf" || fail "Cancel changed the settings file"
+fi
+
+# The idle row: ticked, OK writes the autostart entry and starts the
+# session's watcher; a changed time restarts it; unticked, both go.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+entry="$XDG_CONFIG_HOME/autostart/vorn-idle.desktop"
+# The process holding the watcher's session lock, empty if none.
+watcher() {
+  inode=$(stat -c %i "$XDG_RUNTIME_DIR/vorn-idle.lock" 2>/dev/null) &&
+    awk -v inode=":$inode" '$6 ~ inode"$" { print $5 }' /proc/locks
+}
+# shellcheck disable=SC2317 # called through eventually
+watching() { [ -n "$(watcher)" ]; }
+# shellcheck disable=SC2317 # called through eventually
+restarted() { [ -n "$(watcher)" ] && [ "$(watcher)" != "$first" ]; }
+settings 1 2
+if open_dialog /c; then
+  click_at 22 237  # Start after
+  click_at 510 155
+  expect_ended "OK with the idle row ticked"
+  [ "$(stored StartWhenIdle)/$(stored IdleMinutes)" = 1/10 ] ||
+    fail "ticked: stored StartWhenIdle/IdleMinutes $(stored StartWhenIdle)/$(stored IdleMinutes)"
+  grep -q '^Exec=".*/vorn-idle"$' "$entry" || fail "ticked: no autostart entry runs vorn-idle"
+  eventually 10 watching || fail "ticked: no watcher started"
+fi
+first=$(watcher)
+if open_dialog /c; then
+  click_at 190 237  # one minute more
+  click_at 510 155
+  expect_ended "OK with a longer time"
+  [ "$(stored IdleMinutes)" = 11 ] || fail "a longer time: stored IdleMinutes $(stored IdleMinutes)"
+  eventually 10 restarted || fail "a longer time did not restart the watcher ($first, now $(watcher))"
+fi
+if open_dialog /c; then
+  click_at 22 237
+  click_at 510 155
+  expect_ended "OK with the idle row cleared"
+  [ "$(stored StartWhenIdle)" = 0 ] || fail "cleared: stored StartWhenIdle $(stored StartWhenIdle)"
+  [ ! -e "$entry" ] || fail "cleared: the autostart entry stays"
+  ! watching || fail "cleared: the watcher still runs"
 fi
 
 # A settings file that cannot be read shows the defaults; saving replaces it whole.

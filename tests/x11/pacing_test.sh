@@ -1,6 +1,6 @@
 #!/bin/sh
 # Frame pacing and the frame rate: --delay pauses after each frame (frames
-# counted as drawings on the host's window), and --fps draws the rate in the
+# counted as drawings on the host's window) and a stop cuts it short, and --fps draws the rate in the
 # bottom-left corner, light text on a dark box.
 # Usage: pacing_test.sh path/to/vorn path/to/host_window, on a 640x480 display.
 set -u
@@ -41,6 +41,18 @@ for case in "20000 15 151" "100000 20 31"; do
   kill "$started"
   wait "$started"
 done
+
+# A stop signal in the middle of a long pause ends vorn at once, not when
+# the pause is over.
+# shellcheck disable=SC2317 # called through eventually
+drawn_once() {
+  shot "$host" "$work/first.png"
+  [ "$(colours "$work/first.png")" -ge 10 ]
+}
+start "$vorn" --window-id "$host" --delay 10000000
+eventually 30 drawn_once || fail "nothing drawn with --delay 10000000 within 30 s"
+kill "$started"
+ended_within 2 "$started" || fail "SIGTERM in a 10 s pause did not end vorn within 2 s"
 
 # The rate shows in the preview with --fps, and not without it.
 start "$vorn" --window-id "$host" --detail low

@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "resources/credits.h"
-#include "scene/scene_state.h"
 #include "shell/config_choices.h"
 
 // Registers the resources packed at build time; calling it also keeps them linked in.
@@ -22,6 +21,7 @@ struct Dialog {
   GtkBuilder* builder;
   GtkWindow* window;
   ScreenSaver& saver;
+  IdleStart& idleStart;
   const SaveSettingsFunction& save;
 };
 
@@ -41,6 +41,13 @@ void Show(const Dialog& dialog) {
   // No detail button shows as chosen for a stored value that matches none of them.
   const char* chosen = shown.detail >= 0 ? kDetailButtons[shown.detail] : "detail_none";
   gtk_toggle_button_set_active(Toggle(dialog, chosen), TRUE);
+  gtk_toggle_button_set_active(Toggle(dialog, "idle_start"), dialog.idleStart.enabled);
+  GtkSpinButton* minutes = GTK_SPIN_BUTTON(Widget(dialog, "idle_minutes"));
+  gtk_spin_button_set_range(minutes, kFewestIdleMinutes, kMostIdleMinutes);
+  gtk_spin_button_set_value(minutes, dialog.idleStart.minutes);
+  // The time matters only while the box is ticked.
+  g_object_bind_property(Widget(dialog, "idle_start"), "active", minutes, "sensitive",
+                         G_BINDING_SYNC_CREATE);
 
   gtk_label_set_text(GTK_LABEL(Widget(dialog, "author")), VORN_AUTHOR);
   gtk_label_set_text(GTK_LABEL(Widget(dialog, "email")), VORN_EMAIL);
@@ -67,9 +74,12 @@ void Accept(const Dialog& dialog) {
     if (gtk_toggle_button_get_active(Toggle(dialog, kDetailButtons[button]))) detail = button;
   }
   StoreChoices(dialog.saver, checked, detail);
+  GtkSpinButton* minutes = GTK_SPIN_BUTTON(Widget(dialog, "idle_minutes"));
+  gtk_spin_button_update(minutes);  // a number typed but not yet taken
+  dialog.idleStart.enabled = gtk_toggle_button_get_active(Toggle(dialog, "idle_start"));
+  dialog.idleStart.minutes = gtk_spin_button_get_value_as_int(minutes);
   std::string error;
-  if (!dialog.save(dialog.saver, error)) ReportSaveFailure(dialog, error);
-  detailLevel = dialog.saver.detail;
+  if (!dialog.save(dialog.saver, dialog.idleStart, error)) ReportSaveFailure(dialog, error);
   gtk_main_quit();
 }
 
@@ -134,7 +144,7 @@ void BeTransientFor(GtkWindow* window, WindowHandleNumber owner) {
 }
 }  // namespace
 
-int RunConfigDialog(ScreenSaver& saver, const SaveSettingsFunction& save,
+int RunConfigDialog(ScreenSaver& saver, IdleStart& idleStart, const SaveSettingsFunction& save,
                     WindowHandleNumber owner) {
   if (!gtk_init_check(nullptr, nullptr)) {
     std::fputs("vorn: cannot open the X display for the settings dialog\n", stderr);
@@ -143,7 +153,8 @@ int RunConfigDialog(ScreenSaver& saver, const SaveSettingsFunction& save,
   vorn_dialog_register_resource();
   UseStyle();
   GtkBuilder* builder = gtk_builder_new_from_resource(Resource("config_dialog.ui").c_str());
-  Dialog dialog{builder, GTK_WINDOW(gtk_builder_get_object(builder, "dialog")), saver, save};
+  Dialog dialog{builder, GTK_WINDOW(gtk_builder_get_object(builder, "dialog")), saver, idleStart,
+                save};
   Show(dialog);
   g_signal_connect(Widget(dialog, "ok"), "clicked", G_CALLBACK(OnOk), &dialog);
   g_signal_connect(Widget(dialog, "cancel"), "clicked", G_CALLBACK(OnCancel), nullptr);

@@ -1,6 +1,7 @@
 // vorn-settings: the settings dialog of vorn /c. vorn runs it in its own
 // place with its own arguments, so this reads them the same way, loads the
-// settings file and leaves storing to the dialog.
+// settings file and leaves storing to the dialog; a changed idle start is
+// carried out at once.
 #include <glib.h>
 
 #include <cstdio>
@@ -8,6 +9,8 @@
 
 #include "shell/launch_options.h"
 #include "shell/linux/dialog/config_dialog.h"
+#include "shell/linux/idle/idle_autostart.h"
+#include "shell/linux/idle_start_setting.h"
 #include "shell/linux/settings_file.h"
 #include "shell/screen_saver.h"
 
@@ -38,11 +41,17 @@ int main(int argc, char** argv) {
   SettingsFile settingsFile(SettingsFile::DefaultPath());
   saver.LoadSettings(settingsFile);
   if (launch.detail) saver.detail = *launch.detail;
+  const IdleStart loaded = LoadIdleStart(settingsFile);
+  IdleStart idleStart = loaded;
   // "/c" alone has no owner on X: there is no foreground window to borrow.
   return RunConfigDialog(
-      saver,
-      [&settingsFile](const ScreenSaver& shown, std::string& error) {
-        return settingsFile.Save(shown, error);
+      saver, idleStart,
+      [&settingsFile, &loaded](const ScreenSaver& shown, const IdleStart& chosen,
+                               std::string& error) {
+        return settingsFile.Save(shown, error) &&
+               settingsFile.Save([&chosen](SettingsStore& store) { SaveIdleStart(store, chosen); },
+                                 error) &&
+               ApplyIdleStart(loaded, chosen, error);
       },
       launch.start.parentIsForeground ? 0 : launch.start.parentHandle);
 }

@@ -1,4 +1,4 @@
-#include "shell/wayland/scene_moments.h"
+#include "shell/scene_moments.h"
 
 bool SceneMoments::BeginDraw(std::uintptr_t id) {
   if (shown_.count(id) != 0) shown_.clear();

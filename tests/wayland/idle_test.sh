@@ -1,0 +1,95 @@
+#!/bin/sh
+# The idle watcher on a headless sway: the saver comes after the idle time,
+# a key ends it while the watcher stays, and it comes again after the next
+# idle period; a window's idle inhibitor keeps it away, and so does a locked
+# screen; a second watcher refuses; the compositor gone ends the watcher and
+# its saver.
+# Usage: idle_test.sh path/to/vorn path/to/virtual_input path/to/vorn-idle
+#        path/to/idle_inhibitor path/to/screen_locked.py
+set -u
+# shellcheck source=tests/wayland/lib.sh
+. "$(dirname "$0")/lib.sh"
+
+# Beside vorn, which the watcher runs from its own folder.
+cp "$3" "$4" "$5" "$work/"
+user_idle="$work/$(basename "$3")"
+user_inhibitor="$work/$(basename "$4")"
+user_locker="$work/$(basename "$5")"
+
+# The bus where a screen locker would say that the screen is locked.
+start_session_bus
+start_sway
+set_output HEADLESS-1 640x480+0+0
+start_pointer 640 480
+
+# shellcheck disable=SC2317 # called through eventually
+saver_started() {
+  saver=$(pgrep -P "$watcher" -f "/s\$")
+  [ -n "$saver" ]
+}
+# shellcheck disable=SC2317 # called through eventually
+saver_gone() { ! running "$saver"; }
+
+# shellcheck disable=SC2086 # the prefix is meant to split into words
+start $drop_root "$user_idle" --after 2 2>"$work/idle.err"
+watcher=$started
+if eventually 10 saver_started; then
+  eventually 10 shows_scene HEADLESS-1 || fail "the saver shows no scene"
+  first=$saver
+  key x
+  eventually 5 saver_gone || fail "a key did not end the saver"
+  running "$watcher" || fail "the watcher ended with its saver"
+  # shellcheck disable=SC2317 # called through eventually
+  another_saver() { saver_started && [ "$saver" != "$first" ]; }
+  eventually 10 another_saver || fail "the saver did not come again after the next idle period"
+  eventually 10 shows_scene HEADLESS-1 || fail "the second saver shows no scene"
+  key x
+  eventually 5 saver_gone || fail "a key did not end the second saver"
+else
+  fail "no saver after 2 idle seconds: $(cat "$work/idle.err")"
+fi
+
+second=$(as_user "$user_idle" --after 2 2>&1)
+status=$?
+[ "$status" -eq 0 ] || fail "a second watcher ended with code $status"
+case "$second" in
+  *"already watching"*) ;;
+  *) fail "a second watcher said: $second" ;;
+esac
+running "$watcher" || fail "a second watcher ended the first"
+
+# A video player's inhibitor keeps the saver away; once it is gone, the saver comes.
+# shellcheck disable=SC2086 # the prefix is meant to split into words
+start $drop_root "$user_inhibitor" >"$work/inhibitor.out"
+inhibitor=$started
+eventually 5 grep -q ready "$work/inhibitor.out" || fail "the inhibitor window did not start"
+key x
+! eventually 5 saver_started || fail "the saver started over an idle inhibitor"
+kill "$inhibitor"
+eventually 10 saver_started || fail "no saver after the inhibitor went away"
+eventually 10 shows_scene HEADLESS-1 || fail "the saver after the inhibitor shows no scene"
+key x
+eventually 5 saver_gone || fail "a key did not end the saver after the inhibitor"
+
+# A locked screen is never covered; unlocked, the next idle period brings the saver.
+# shellcheck disable=SC2086 # the prefix is meant to split into words
+start $drop_root "$user_locker" >"$work/locker.out"
+locker=$started
+eventually 5 grep -q ready "$work/locker.out" || fail "the screen locker did not start"
+key x
+! eventually 5 saver_started || fail "the saver covered a locked screen"
+kill "$locker"
+key x
+eventually 10 saver_started || fail "no saver once the screen was unlocked"
+
+# The compositor gone: the watcher ends quietly and takes its saver with it.
+kill -9 "$sway"
+if ! ended_within 5 "$watcher"; then
+  fail "the watcher still runs 5 s after its compositor was killed"
+elif [ "$status" -ne 0 ]; then
+  fail "the watcher ended with code $status when its compositor was killed"
+fi
+eventually 5 saver_gone || fail "the saver outlived the session"
+! grep '^vorn-idle:' "$work/idle.err" || fail "the watcher was not quiet"
+
+finish

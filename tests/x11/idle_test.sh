@@ -1,0 +1,63 @@
+#!/bin/sh
+# The idle watcher on X: with no saver daemon, MIT-SCREEN-SAVER's idle time
+# starts the saver, a key ends it while the watcher stays, and the server
+# gone ends the watcher quietly; with XScreenSaver running, it declines.
+# Usage: idle_test.sh path/to/vorn path/to/host_window path/to/vorn-idle
+set -u
+# shellcheck source=tests/x11/lib.sh
+. "$(dirname "$0")/lib.sh"
+
+idle_program=$3
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+# No session bus: X alone tells the idle time here.
+unset DBUS_SESSION_BUS_ADDRESS
+
+start_display 640x480x24
+export DISPLAY="$display"
+start "$idle_program" --after 2 2>"$work/idle.err"
+watcher=$started
+
+# shellcheck disable=SC2317 # called through eventually
+saver_started() {
+  saver=$(pgrep -P "$watcher" -f "/s\$")
+  [ -n "$saver" ]
+}
+# shellcheck disable=SC2317 # called through eventually
+saver_gone() { ! running "$saver"; }
+
+if eventually 10 saver_started; then
+  eventually 10 shows_scene root || fail "the saver shows no scene"
+  xdotool key x
+  eventually 5 saver_gone || fail "a key did not end the saver"
+  running "$watcher" || fail "the watcher ended with its saver"
+else
+  fail "no saver after 2 idle seconds: $(cat "$work/idle.err")"
+fi
+kill "$server"
+if ! ended_within 5 "$watcher"; then
+  fail "the watcher still runs 5 s after its X server ended"
+elif [ "$status" -ne 0 ]; then
+  fail "the watcher ended with code $status when its X server ended"
+fi
+! grep '^vorn-idle:' "$work/idle.err" || fail "the watcher was not quiet"
+
+# XScreenSaver starts savers itself: the watcher leaves it be. XScreenSaver
+# runs no hacks as root, so root's test runs it as nobody.
+start_display 640x480x24
+export DISPLAY="$display"
+mkdir -m 777 "$work/home"
+# shellcheck disable=SC2086 # the prefix is meant to split into words
+start $drop_root env HOME="$work/home" xscreensaver -no-splash 2>/dev/null
+# shellcheck disable=SC2317 # called through eventually
+xscreensaver_up() { xscreensaver-command -version >/dev/null 2>&1; }
+eventually 15 xscreensaver_up || fail "XScreenSaver did not start"
+declined=$(timeout 10 "$idle_program" --after 2 2>&1)
+status=$?
+[ "$status" -eq 0 ] || fail "with XScreenSaver running, the watcher ended with code $status"
+case "$declined" in
+  *XScreenSaver*) ;;
+  *) fail "with XScreenSaver running, the watcher said: $declined" ;;
+esac
+
+finish
