@@ -131,14 +131,15 @@ test-deb: deps-test deb build
 	scripts/with-display ctest --preset deb
 
 # Frame rates and costs of the whole scene, rendered off-screen, and start-up
-# times (not a test); with Wine and vorn.scr there, also vorn.scr's start-up.
+# times on X11 and on a headless sway (not a test); with Wine and vorn.scr
+# there, also vorn.scr's start-up.
 # The benchmark needs valgrind's header, so it is built only here, not by make build.
 bench-build: build
-	scripts/install-deps bench
+	scripts/install-deps bench wayland
 	cmake --build --preset linux --target vorn_bench
 
 bench: bench-build
-	scripts/with-display -s 1920x1080 build/linux/bench/vorn_bench
+	scripts/with-display -s 1920x1080 scripts/with-sway -s 1920x1080 build/linux/bench/vorn_bench
 	@if command -v wine >/dev/null && [ -f build/windows/vorn.scr ]; then \
 	  scripts/with-display -s 1920x1080 scripts/bench-windows-startup build/windows; \
 	fi

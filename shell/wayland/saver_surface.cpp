@@ -1,7 +1,10 @@
-// The roles of a saver surface, its configure handshake and its EGL surface.
+// The roles of a saver surface, its configure handshake, and its EGL surface
+// sized by the surface's scale.
 #include "shell/wayland/saver_surface.h"
 
 #include <cstdio>
+
+#include "shell/startup_trace.h"
 
 namespace {
 constexpr int kWindowWidth = 1280;
@@ -56,6 +59,7 @@ SaverSurface::SaverSurface(const WaylandClient& client, EglContext& egl, Surface
                            wl_output* output)
     : egl_(egl) {
   surface_ = wl_compositor_create_surface(client.compositor());
+  scale_ = std::make_unique<SurfaceScale>(client, surface_, output);
   if (role == SurfaceRole::kCoverOutput && client.layerShell() != nullptr) {
     MakeLayerSurface(client, output);
   } else {
@@ -96,6 +100,7 @@ SaverSurface::~SaverSurface() {
   if (toplevel_ != nullptr) xdg_toplevel_destroy(toplevel_);
   if (xdgSurface_ != nullptr) xdg_surface_destroy(xdgSurface_);
   if (layerSurface_ != nullptr) zwlr_layer_surface_v1_destroy(layerSurface_);
+  scale_.reset();
   wl_surface_destroy(surface_);
 }
 
@@ -103,25 +108,46 @@ void SaverSurface::OnConfigure(int width, int height) {
   if (width <= 0 || height <= 0) return;
   width_ = width;
   height_ = height;
-  if (eglWindow_ != nullptr) {
-    wl_egl_window_resize(eglWindow_, width, height, 0, 0);
-    return;
+  // The first size makes the surface ready to draw; later ones wait for the next frame.
+  if (eglWindow_ != nullptr) return;
+  TraceStartupStep("configure");
+  if (!FitBuffer()) broken_ = true;
+  TraceStartupStep("surface");
+}
+
+bool SaverSurface::FitBuffer() {
+  const int scale = scale_->Current();
+  if (eglWindow_ != nullptr && width_ == fittedWidth_ && height_ == fittedHeight_ &&
+      scale == fittedScale_) {
+    return true;
   }
-  eglWindow_ = wl_egl_window_create(surface_, width, height);
+  pixelWidth_ = ScaledLength(width_, scale);
+  pixelHeight_ = ScaledLength(height_, scale);
+  // Reaches the compositor with the next commit, that of the buffer of the new size.
+  scale_->Apply(width_, height_, scale);
+  fittedWidth_ = width_;
+  fittedHeight_ = height_;
+  fittedScale_ = scale;
+  if (eglWindow_ != nullptr) {
+    wl_egl_window_resize(eglWindow_, pixelWidth_, pixelHeight_, 0, 0);
+    return true;
+  }
+  eglWindow_ = wl_egl_window_create(surface_, pixelWidth_, pixelHeight_);
   eglSurface_ = eglCreateWindowSurface(egl_.display(), egl_.config(),
                                        reinterpret_cast<EGLNativeWindowType>(eglWindow_), nullptr);
   if (eglSurface_ == EGL_NO_SURFACE) {
     std::fputs("vorn: cannot make an EGL surface for the Wayland surface\n", stderr);
-    broken_ = true;
-    return;
+    return false;
   }
   // Frame callbacks pace the drawing; EGL's own wait for them would stall
   // every other output behind a hidden one.
   egl_.MakeCurrent(eglSurface_);
   eglSwapInterval(egl_.display(), 0);
+  return true;
 }
 
 bool SaverSurface::MakeCurrent() {
+  FitBuffer();
   if (egl_.MakeCurrent(eglSurface_)) return true;
   std::fputs("vorn: cannot draw on the Wayland surface\n", stderr);
   broken_ = true;

@@ -2,14 +2,18 @@
 // or, where the compositor has no layer-shell, a full-screen xdg_toplevel on
 // it; or an ordinary xdg_toplevel window. Each has its own EGL surface on the
 // one shared context, its own size, and its own pacing by frame callbacks.
+// Its buffer has the pixels the outputs show of it, at their scale.
 #pragma once
 
 #include <EGL/egl.h>
 #include <wayland-client.h>
 #include <wayland-egl.h>
 
+#include <memory>
+
 #include "shell/egl/egl_context.h"
 #include "shell/run_backend.h"
+#include "shell/wayland/surface_scale.h"
 #include "shell/wayland/wayland_client.h"
 
 enum class SurfaceRole {
@@ -39,15 +43,21 @@ class SaverSurface : public RunSurface {
   // A surface that cannot be drawn on; the saver cannot go on.
   bool broken() const { return broken_; }
 
-  // On failure the surface is broken from then on.
+  // Sizes the buffer for the surface's size and scale as they are now, and
+  // makes the context current on it. On failure the surface is broken from
+  // then on.
   bool MakeCurrent() override;
-  int width() const override { return width_; }
-  int height() const override { return height_; }
+  // Of the buffer, in pixels.
+  int width() const override { return pixelWidth_; }
+  int height() const override { return pixelHeight_; }
   // Shows the frame, asking to be told when to draw the next.
   void Swap() override;
 
  private:
   void OnConfigure(int width, int height);
+  // Sizes the buffer for the surface's size at its scale, as they are now;
+  // false when no EGL surface can be made.
+  bool FitBuffer();
   void MakeLayerSurface(const WaylandClient& client, wl_output* output);
   void MakeToplevel(const WaylandClient& client, wl_output* output);
 
@@ -64,8 +74,14 @@ class SaverSurface : public RunSurface {
   wl_egl_window* eglWindow_ = nullptr;
   EGLSurface eglSurface_ = EGL_NO_SURFACE;
   wl_callback* frameCallback_ = nullptr;
-  int width_ = 0;
+  std::unique_ptr<SurfaceScale> scale_;
+  int width_ = 0;  // in surface units
   int height_ = 0;
+  int fittedWidth_ = 0;  // and the scale the buffer was last sized for
+  int fittedHeight_ = 0;
+  int fittedScale_ = 0;
+  int pixelWidth_ = 0;  // of the buffer
+  int pixelHeight_ = 0;
   int pendingWidth_ = 0;  // of a toplevel's configure, applied at its xdg_surface's
   int pendingHeight_ = 0;
   bool framePending_ = false;

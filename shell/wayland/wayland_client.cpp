@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "shell/startup_trace.h"
+
 namespace {
 // The versions whose requests and events the saver uses, at most.
 constexpr std::uint32_t kCompositorVersion = 4;
@@ -13,6 +15,8 @@ constexpr std::uint32_t kLayerShellVersion = 4;
 constexpr std::uint32_t kWmBaseVersion = 2;
 constexpr std::uint32_t kSeatVersion = 5;
 constexpr std::uint32_t kOutputVersion = 3;  // the first with a release request
+constexpr std::uint32_t kViewporterVersion = 1;
+constexpr std::uint32_t kFractionalScaleVersion = 1;
 
 template <typename Proxy>
 Proxy* Bind(wl_registry* registry, std::uint32_t id, const wl_interface& interface,
@@ -34,6 +38,21 @@ void ReleaseOutput(wl_output* output) {
 
 const wl_registry_listener WaylandClient::kRegistryListener = {OnGlobal, OnGlobalRemove};
 
+// Only the scale matters to the saver: the compositor gives each surface its size.
+const wl_output_listener WaylandClient::kOutputListener = {
+    [](void*, wl_output*, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
+       const char*, const char*, std::int32_t) {},
+    [](void*, wl_output*, std::uint32_t, std::int32_t, std::int32_t, std::int32_t) {},
+    [](void*, wl_output*) {},
+    [](void* data, wl_output* output, std::int32_t factor) {
+      auto& client = *static_cast<WaylandClient*>(data);
+      for (KnownOutput& known : client.outputs_) {
+        if (known.output == output) known.scale = std::max(factor, 1);
+      }
+    },
+    [](void*, wl_output*, const char*) {},
+    [](void*, wl_output*, const char*) {}};
+
 std::unique_ptr<WaylandClient> WaylandClient::Connect() {
   const char* name = std::getenv("WAYLAND_DISPLAY");
   if (name == nullptr || name[0] == '\0') return nullptr;
@@ -45,6 +64,8 @@ std::unique_ptr<WaylandClient> WaylandClient::Connect() {
 WaylandClient::~WaylandClient() {
   for (const KnownOutput& known : outputs_) ReleaseOutput(known.output);
   if (seat_ != nullptr) wl_seat_release(seat_);
+  if (fractionalScales_ != nullptr) wp_fractional_scale_manager_v1_destroy(fractionalScales_);
+  if (viewporter_ != nullptr) wp_viewporter_destroy(viewporter_);
   if (wmBase_ != nullptr) xdg_wm_base_destroy(wmBase_);
   if (layerShell_ != nullptr) zwlr_layer_shell_v1_destroy(layerShell_);
   if (compositor_ != nullptr) wl_compositor_destroy(compositor_);
@@ -58,11 +79,19 @@ bool WaylandClient::BindGlobals() {
   // The globals' own first events (the seat's capabilities) follow the round
   // trip's end, so whoever listens to them has time to start listening.
   if (wl_display_roundtrip(display_) < 0) return false;
+  TraceStartupStep("globals");
   if (compositor_ == nullptr || (layerShell_ == nullptr && wmBase_ == nullptr)) {
     std::fputs("vorn: the Wayland compositor offers neither layer-shell nor xdg-shell\n", stderr);
     return false;
   }
   return true;
+}
+
+int WaylandClient::OutputScale(wl_output* output) const {
+  for (const KnownOutput& known : outputs_) {
+    if (known.output == output) return known.scale;
+  }
+  return 1;
 }
 
 void WaylandClient::WatchOutputs(OutputWatcher watcher) {
@@ -89,9 +118,16 @@ void WaylandClient::OnGlobal(void* data, wl_registry* registry, std::uint32_t id
   } else if (is(wl_seat_interface) && client.seat_ == nullptr) {
     // The first seat is the one the user sits at; more are rare and left alone.
     client.seat_ = Bind<wl_seat>(registry, id, wl_seat_interface, version, kSeatVersion);
+  } else if (is(wp_viewporter_interface)) {
+    client.viewporter_ =
+        Bind<wp_viewporter>(registry, id, wp_viewporter_interface, version, kViewporterVersion);
+  } else if (is(wp_fractional_scale_manager_v1_interface)) {
+    client.fractionalScales_ = Bind<wp_fractional_scale_manager_v1>(
+        registry, id, wp_fractional_scale_manager_v1_interface, version, kFractionalScaleVersion);
   } else if (is(wl_output_interface)) {
     auto* output = Bind<wl_output>(registry, id, wl_output_interface, version, kOutputVersion);
-    client.outputs_.push_back({id, output});
+    wl_output_add_listener(output, &kOutputListener, &client);
+    client.outputs_.push_back({id, output, 1});
     if (client.watcher_.added) client.watcher_.added(id, output);
   }
 }

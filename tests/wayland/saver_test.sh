@@ -1,7 +1,8 @@
 #!/bin/sh
 # Full-screen saving (/s) on a Wayland compositor with two outputs of
-# different shapes, a third added while it runs, real keys, a virtual
-# pointer and the idle timer of swayidle; and the compositor killed under it.
+# different shapes, a third added while it runs and then set to scale 2,
+# real keys, a virtual pointer and the idle timer of swayidle; and the
+# compositor killed under it.
 # Usage: saver_test.sh path/to/vorn path/to/virtual_input
 set -u
 # shellcheck source=tests/wayland/lib.sh
@@ -61,11 +62,25 @@ look() {
 # stretches the picture sideways by 1.8 and differs more than 6 times as much.
 same_view() {
   as_user grim - >"$work/layout.png"
-  convert "$work/layout.png" -crop 600x480+0+0 +repage -resize 40x32! "$work/narrow.png"
-  convert "$work/layout.png" -crop 400x320+760+0 +repage -resize 40x32! "$work/wide.png"
-  difference=$(compare -metric RMSE "$work/narrow.png" "$work/wide.png" null: 2>&1 |
-    sed 's/.*(\(.*\))/\1/')
+  difference=$(view_difference "$work/layout.png" 600x480+0+0 400x320+760+0)
   ! greater "$difference" 0.04
+}
+
+# How much the areas $2 and $3 of the picture $1 differ, compared small (0 to 1).
+view_difference() {
+  convert "$1" -crop "$2" +repage -resize 40x32! "$work/first-area.png"
+  convert "$1" -crop "$3" +repage -resize 40x32! "$work/second-area.png"
+  compare -metric RMSE "$work/first-area.png" "$work/second-area.png" null: 2>&1 |
+    sed 's/.*(\(.*\))/\1/'
+}
+
+# How much of the picture $1 is finer than two pixels: its difference from
+# itself at half size enlarged again. A half-size picture enlarged by
+# doubling its pixels has none.
+# shellcheck disable=SC2317 # called through eventually
+fine_detail() {
+  convert "$1" -scale 50% -scale 200% "$work/coarse.png"
+  compare -metric RMSE "$1" "$work/coarse.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/'
 }
 
 settings 1 2
@@ -179,6 +194,30 @@ window_shows_scene() {
 eventually 10 window_shows_scene || fail "--window: no scene on any output"
 swaymsg '[app_id="vorn"] kill' >/dev/null
 expect_closed "closing the window"
+
+# An output at scale 2 shows the picture of an output of the same size at
+# scale 1, drawn on all its pixels. One shot of the layout, which grim takes
+# at scale 2, holds both at one moment: the scale-1 output enlarged by grim,
+# the other as drawn, with about three times its fine detail (a half-size
+# buffer enlarged by sway has none). The outputs are drawn one after the
+# other, so the pendulums differ a little; a view of a quarter of the size
+# differs by 0.1 or more.
+swaymsg output HEADLESS-3 mode 1200x960 position 1320 0 scale 2 >/dev/null ||
+  fail "cannot set HEADLESS-3 to scale 2"
+# shellcheck disable=SC2317 # called through eventually
+sharp_same_view() {
+  as_user grim - >"$work/layout.png"
+  difference=$(view_difference "$work/layout.png" 1200x960+0+0 1200x960+2640+0)
+  convert "$work/layout.png" -crop 1200x960+0+0 +repage "$work/scale-1.png"
+  convert "$work/layout.png" -crop 1200x960+2640+0 +repage "$work/scale-2.png"
+  detail_1=$(fine_detail "$work/scale-1.png") detail_2=$(fine_detail "$work/scale-2.png")
+  ! greater "$difference" 0.05 && greater "$detail_2" "$(awk -v d="$detail_1" 'BEGIN { print 1.5 * d }')"
+}
+start_saver "scale 2"
+eventually 10 sharp_same_view ||
+  fail "scale 2: view difference $difference from scale 1, fine detail $detail_2 against $detail_1"
+key x
+expect_closed "a key with an output at scale 2"
 
 # --fps draws the rate in each output's bottom-left corner, light text on a dark box.
 # shellcheck disable=SC2317 # called through eventually
