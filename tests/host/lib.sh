@@ -29,7 +29,7 @@
 #   other_look LOOK, sky_share TARGET AREA, shows_rate TARGET AREA
 # How a hand moves, through `nudge DX DY` (each host's lib defines it):
 #   jitter                 two seconds within 5 pixels of where it began
-#   sweep                  a slow hand: 42 pixels in steps of 3
+#   sweep [S]              a slow hand: 42 pixels in steps of 3, S seconds apart
 # Deadlines are wall-clock time; a condition is always tried once more at the
 # deadline, so a slow machine fails only when the condition really is false.
 
@@ -302,10 +302,12 @@ jitter() {
   done
 }
 
-# A real mouse reports many small steps a few milliseconds apart.
+# A real mouse reports many small steps a few milliseconds apart; a host
+# that hands on only the latest of the moves waiting between two frames
+# needs steps further apart ($1 seconds) to see each one.
 sweep() {
   for _ in 1 2 3 4 5 6 7 8 9 10 11 12 13 14; do
     nudge 3 0
-    sleep 0.008
+    sleep "${1:-0.008}"
   done
 }
