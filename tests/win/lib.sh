@@ -36,10 +36,24 @@ stop_wine() {
 
 # --- the saver process ------------------------------------------------------
 
-# The process is in $saver.
+# A path that Windows programs take: a Unix one through the drive Z:.
+windows_path() {
+  case $1 in
+    /*) echo "Z:$1" ;;
+    *) echo "$1" ;;
+  esac
+}
+
+# The process is in $saver: a helper that runs it and ends it when ended,
+# and prints its exit code to $scratch/saver-exit.
 start_saver() {
-  start wine "$scr" "$@" >/dev/null 2>&1
+  start wine "$helpers/exit_code.exe" "$(windows_path "$scr")" "$@" >"$scratch/saver-exit" 2>/dev/null
   saver=$started
+}
+
+# The saver's code as Windows gave it, not the wine command's.
+exit_code_of() {
+  if [ "$1" = "$saver" ]; then tr -d '\r' <"$scratch/saver-exit"; else echo "$status"; fi
 }
 
 # Ends a saver that a failed test left behind, so the next test starts clean.

@@ -22,9 +22,12 @@ setup_program() {
   echo "$1"
 }
 
-# Runs the setup program with the given switches and waits for it to end.
+# Runs the setup program with the given switches and waits for it to end;
+# its exit code as Windows gave it.
 run_setup() {
-  timeout 60 wine "$(setup_program)" "$@" >/dev/null 2>&1
+  code=$(timeout 60 wine "$helpers/exit_code.exe" "$(windows_path "$(setup_program)")" "$@" \
+    2>/dev/null | tr -d '\r')
+  return "${code:-255}"
 }
 
 # The uninstaller copies itself away and returns at once: waits up to 30 s
