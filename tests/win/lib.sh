@@ -36,11 +36,12 @@ stop_wine() {
 
 # --- the saver process ------------------------------------------------------
 
-# A path that Windows programs take: a Unix one through the drive Z:.
+# A path that Windows programs take: a Unix one through the drive Z:. (The
+# shell's echo would read the backslashes of a Windows one as escapes.)
 windows_path() {
   case $1 in
-    /*) echo "Z:$1" ;;
-    *) echo "$1" ;;
+    /*) printf 'Z:%s\n' "$1" ;;
+    *) printf '%s\n' "$1" ;;
   esac
 }
 
