@@ -66,9 +66,17 @@ stop_saver() {
 }
 
 # Waits up to 90 s (Wine starts slowly on a busy machine) for a visible window
-# with exactly this title; prints its X id.
+# with exactly this title; prints its X id. Asked again on every try: one
+# search ends at the first error, as when a window goes while it looks.
 wait_for_window() {
-  timeout 90 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+  eventually 90 shows_window "$1"
+  echo "$shown"
+}
+
+# shellcheck disable=SC2317 # called through eventually
+shows_window() {
+  shown=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+  [ -n "$shown" ]
 }
 
 # --- the registry -----------------------------------------------------------

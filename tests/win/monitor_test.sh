@@ -67,7 +67,7 @@ test_full_screen_covers_every_monitor() {
     "$(wine "$helpers/monitor_probe.exe" 2>/dev/null | tr -d '\r')" "2 -640 0 1440 600"
   start_full_screen
   check "a window named SaverWindow shows" test -n "$window"
-  check "it covers both monitors" covers_screen "$window"
+  check "it covers both monitors" eventually 30 covers_screen
   check "the scene fills the left monitor" eventually 30 scene_covers 640x480+0+0
   check "and the primary one" eventually 30 scene_covers 800x600+640+0
   xdotool key x

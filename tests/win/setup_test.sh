@@ -60,7 +60,7 @@ test_setup_installs_and_uninstalls() {
   scr=$installed_scr
   start_full_screen
   scr=$saved
-  check "the installed saver shows full screen" covers_screen "$window"
+  check "the installed saver shows full screen" eventually 30 covers_screen
   xdotool key x
   expect_ended "$saver" "a key" 30
 
@@ -117,7 +117,7 @@ test_setup_replaces_running_saver() {
   scr=$installed_scr
   start_full_screen
   scr=$saved
-  check "the older saver runs" covers_screen "$window"
+  check "the older saver runs" eventually 30 covers_screen
 
   system_folder_takes_names no
   run_setup /S
