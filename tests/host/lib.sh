@@ -3,21 +3,40 @@
 # Wayland, a browser). Sourced first by each host's own lib.sh. Gives:
 #   $work                  a scratch folder, removed at exit
 #   fail MESSAGE, finish [NAME]  count failures; finish exits 1 if any, else 0
+#   check WHAT COMMAND...  one named check: passes (counted in $passed) when
+#                          COMMAND succeeds, else fails with WHAT
 #   start COMMAND...       runs it in the background (pid in $started); at exit
 #                          everything started is ended, then host_cleanup runs
 #                          if the host's lib defines it
-#   running PID            true while PID runs (a zombie does not)
+#   start_display SIZE [ARGS...]  a private Xvfb: $server, $display
+#   running PID, ended PID  whether PID runs (a zombie does not)
 #   ended_within S PID     waits up to S seconds for PID to end; code in $status
+#                          (exit_code_of PID, where a host's lib knows better)
 #   eventually S COMMAND...  waits up to S seconds for COMMAND to succeed
+#   expect_ended PID WHAT [S]  a check: PID ends within S seconds (15 by default)
+#                          with exit code 0 after WHAT; ended if it does not
+#   expect_running PID WHAT [S]  a check: PID still runs S seconds (1 by
+#                          default) after WHAT
 #   idle PID               PID used under 2% of a core over the next second
+#   drop_root, reachable FILE  a prefix that runs a command without root's
+#                          rights, and a copy of FILE that its user can run
+#   settings ROTATE DETAIL the Linux settings file under $XDG_CONFIG_HOME
 #   colours, share_of, percent_of, greater   what a picture shows (ImageMagick)
-#   shows_scene TARGET     the scene drawn and moving, from two `shot TARGET
-#                          FILE` pictures (each host's lib defines shot)
+# What the hosts show, through `shot TARGET FILE` (each host's lib defines it):
+#   shows_scene TARGET     the scene drawn and moving, from two pictures
+#   look TARGET, look_of FILE  "day", "night" or "unclear", by the sky colour
+#                          that covers $sky_share percent of $sky_area
+#   await_look TARGET LOOK [S]  waits for a look ("either" for day or night)
+#   other_look LOOK, sky_share TARGET AREA, shows_rate TARGET AREA
+# How a hand moves, through `nudge DX DY` (each host's lib defines it):
+#   jitter                 two seconds within 5 pixels of where it began
+#   sweep [S]              a slow hand: 42 pixels in steps of 3, S seconds apart
 # Deadlines are wall-clock time; a condition is always tried once more at the
 # deadline, so a slow machine fails only when the condition really is false.
 
 work=$(mktemp -d)
 failures=0
+passed=0
 started_pids=""
 
 cleanup() {
@@ -36,6 +55,17 @@ trap 'exit 1' INT TERM
 fail() {
   echo "FAIL: $*" >&2
   failures=$((failures + 1))
+}
+
+check() {
+  checking=$1
+  shift
+  if "$@"; then
+    passed=$((passed + 1))
+    echo "  ok    $checking"
+  else
+    fail "$checking"
+  fi
 }
 
 # Ends the test named $1 (the script's name by default); a count of failures
@@ -60,6 +90,24 @@ running() {
   [ -r "/proc/$1/stat" ] && [ "$(sed 's/.*) //' "/proc/$1/stat" | cut -c1)" != Z ]
 }
 
+ended() {
+  ! running "$1"
+}
+
+start_display() {
+  rm -f "$work/displayfd"
+  mkfifo "$work/displayfd"
+  size=$1
+  shift
+  # Opening the pipe waits for its reader: only a background job may open it.
+  Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp "$@" 3>"$work/displayfd" 2>/dev/null &
+  server=$!
+  started_pids="$started_pids $server"
+  read -r number <"$work/displayfd" || return 1
+  # shellcheck disable=SC2034 # read by the caller
+  display=":$number"
+}
+
 # Hundredths of a second since boot: a clock that a loaded machine cannot skip.
 now() {
   sed 's/\.//; s/ .*//' /proc/uptime
@@ -78,13 +126,44 @@ eventually() {
 }
 
 ended_within() {
-  # shellcheck disable=SC2317 # called through eventually
-  ended() { ! running "$1"; }
   eventually "$1" ended "$2" || return 1
   wait "$2"
   # shellcheck disable=SC2034 # read by the caller
   status=$?
   return 0
+}
+
+# shellcheck disable=SC2317 # called through check
+ends_cleanly() {
+  if ! ended_within "$2" "$1"; then
+    echo "        still running after $2 s"
+    kill "$1" 2>/dev/null
+    return 1
+  fi
+  code=$(exit_code_of "$1")
+  [ "$code" = 0 ] || {
+    echo "        exit code ${code:-unknown}"
+    return 1
+  }
+}
+
+# A host's lib may know better, where its processes run under another.
+exit_code_of() {
+  echo "$status"
+}
+
+expect_ended() {
+  check "$2 ends vorn with exit code 0" ends_cleanly "$1" "${3:-15}"
+}
+
+# Input that must not end it has had its chance once $2 seconds have passed.
+# shellcheck disable=SC2317 # called through check
+runs_on() {
+  ! eventually "$2" ended "$1"
+}
+
+expect_running() {
+  check "vorn runs on after $2" runs_on "$1" "${3:-1}"
 }
 
 # Processor time used by the process $1 so far, in clock ticks.
@@ -97,6 +176,27 @@ idle() {
   before=$(cpu_ticks "$1")
   sleep 1
   [ $(($(cpu_ticks "$1") - before)) -le $(($(getconf CLK_TCK) / 50)) ]
+}
+
+# Root runs as nobody what root may not do or would do too easily; any other
+# user has no rights to drop.
+drop_root=""
+[ "$(id -u)" -ne 0 ] || drop_root="setpriv --reuid=nobody --regid=nogroup --clear-groups"
+
+# A build under /root (mode 700) is out of nobody's reach.
+reachable() {
+  if [ -z "$drop_root" ]; then
+    echo "$1"
+    return
+  fi
+  chmod 755 "$work"
+  cp "$1" "$work/"
+  echo "$work/$(basename "$1")"
+}
+
+settings() {
+  mkdir -p "$XDG_CONFIG_HOME/vorn"
+  printf '[vorn]\nRotate=%s\nDetail=%s\n' "$1" "$2" >"$XDG_CONFIG_HOME/vorn/vorn.conf"
 }
 
 # Number of different colours in picture $1, or in its area $2 (WxH+X+Y).
@@ -132,4 +232,89 @@ shows_scene() {
     ! compare -metric AE "$work/scene-1.png" "$work/scene-2.png" null: 2>/dev/null
   }
   eventually 3 moved "$1"
+}
+
+# The clear colours; the sky fills the top rows of the picture at a window's
+# usual shapes (a host's lib may name another area after sourcing this).
+day_sky='srgb(236,236,236)'
+night_sky='srgb(0,0,0)'
+sky_area=400x10+0+0
+sky_share=50
+
+look_of() {
+  if [ "$(percent_of "$1" "$day_sky" "$sky_area")" -ge "$sky_share" ]; then
+    echo day
+  elif [ "$(percent_of "$1" "$night_sky" "$sky_area")" -ge "$sky_share" ]; then
+    echo night
+  else
+    echo unclear
+  fi
+}
+
+# A picture taken between frames on a busy machine can come out unclear.
+look() {
+  shot "$1" "$work/look.png"
+  look_of "$work/look.png"
+}
+
+# shellcheck disable=SC2317 # called through eventually
+shows_look() {
+  seen=$(look "$1")
+  case $2 in
+    either) [ "$seen" != unclear ] ;;
+    *) [ "$seen" = "$2" ] ;;
+  esac
+}
+
+# The last look seen is in $seen, its picture in $work/look.png.
+await_look() {
+  eventually "${3:-15}" shows_look "$1" "$2"
+}
+
+other_look() {
+  if [ "$1" = day ]; then echo night; else echo day; fi
+}
+
+# Percentage of the area $2 in the colour of the sky that $1 shows. Seen from
+# the usual distance the floor fills the bottom rows; zoomed out to the
+# farthest, the camera looks past the floor's near edge into the empty sky.
+sky_share() {
+  if [ "$(look "$1")" = day ]; then sky=$day_sky; else sky=$night_sky; fi
+  percent_of "$work/look.png" "$sky" "$2"
+}
+
+# --fps: a dark box with light text in it.
+shows_rate() {
+  shot "$1" "$work/corner.png"
+  [ "$(percent_of "$work/corner.png" black "$2")" -ge 50 ] &&
+    [ "$(percent_of "$work/corner.png" white "$2")" -ge 5 ]
+}
+
+# Relative steps of at most 5 pixels each that stay within 5 pixels of where
+# they begin, whether the first step or the place before it counts as the start.
+jitter_steps="3 3  1 2  -4 -1  -4 -2  -1 -4  3 -3  4 2  -2 3"
+
+# Its time is the point: a hand resting on the mouse for two seconds.
+jitter() {
+  nudge 1 0
+  until_time=$(($(now) + 200))
+  while [ "$(now)" -lt "$until_time" ]; do
+    # shellcheck disable=SC2086 # pairs of numbers
+    set -- $jitter_steps
+    while [ "$#" -ge 2 ]; do
+      nudge "$1" "$2"
+      shift 2
+      sleep 0.05
+    done
+  done
+}
+
+# A real mouse reports many small steps a few milliseconds apart; a host
+# that hands on only the latest of the moves waiting between two frames
+# needs steps further apart ($1 seconds) to see each one.
+sweep() {
+  for _ in 1 2 3 4 5 6 7 8 9 10 11 12 13 14; do
+    nudge 3 0
+    sleep "${1:-0.008}"
+  done
 }

@@ -10,7 +10,7 @@
 #   key KEYS...            wtype with these arguments
 #   start_pointer W H      the helper, for a layout of W by H pixels; then
 #   pointer COMMAND        one of its commands, returning once sway has it
-#   settings ROTATE DETAIL the settings file
+#   nudge DX DY            the pointer moved by DX, DY
 #   start_session_bus      a private session bus, which kwin and mutter want
 #   start_keys COMMAND...  a helper that presses keys read from a FIFO, one
 #                          "key CODE" a line (kwin_fake_input, mutter_keys.py); then
@@ -18,17 +18,11 @@
 # shellcheck source=tests/host/lib.sh
 . "$(dirname "$0")/../host/lib.sh"
 
-vorn=$1 helper=$2
-drop_root=""
-[ "$(id -u)" -ne 0 ] || drop_root="setpriv --reuid=nobody --regid=nogroup --clear-groups"
 user=$(id -un)
 [ -z "$drop_root" ] || user=nobody
-chmod 755 "$work"
-# Copies that the user can reach: a build under /root (mode 700) is not.
-cp "$vorn" "$helper" "$work/"
 # shellcheck disable=SC2034 # used by the scripts that source this
-user_vorn="$work/$(basename "$vorn")"
-user_helper="$work/$(basename "$helper")"
+user_vorn=$(reachable "$1")
+user_helper=$(reachable "$2")
 
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
@@ -38,11 +32,6 @@ unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
 
 as_user() {
   $drop_root "$@"
-}
-
-settings() {
-  mkdir -p "$XDG_CONFIG_HOME/vorn"
-  printf '[vorn]\nRotate=%s\nDetail=%s\n' "$1" "$2" >"$XDG_CONFIG_HOME/vorn/vorn.conf"
 }
 
 # shellcheck disable=SC2317 # called through eventually
@@ -98,6 +87,10 @@ pointer() {
   # shellcheck disable=SC2317 # called through eventually
   acknowledged() { [ "$(grep -c '^done$' "$work/pointer-out")" -gt "$done_before" ]; }
   eventually 5 acknowledged || fail "the pointer did not take: $*"
+}
+
+nudge() {
+  pointer move "$1" "$2"
 }
 
 start_session_bus() {

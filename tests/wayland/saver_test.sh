@@ -27,34 +27,6 @@ start_saver() {
   done
 }
 
-expect_closed() {
-  if ! ended_within 5 "$saver"; then
-    fail "$1 did not close the saver"
-    kill "$saver"
-  elif [ "$status" -ne 0 ]; then
-    fail "$1 closed the saver with exit code $status"
-  fi
-}
-
-# shellcheck disable=SC2317 # called through eventually
-has_ended() { ! running "$saver"; }
-# Input that must not close the saver has had its chance once a second has passed.
-expect_running() {
-  ! eventually 1 has_ended || fail "$1 closed the saver"
-}
-
-# "day" or "night" by the sky in the top rows of output $1.
-look() {
-  shot "$1" "$work/look.png"
-  if [ "$(percent_of "$work/look.png" 'srgb(236,236,236)' 400x10+0+0)" -ge 50 ]; then
-    echo day
-  elif [ "$(percent_of "$work/look.png" 'srgb(0,0,0)' 400x10+0+0)" -ge 50 ]; then
-    echo night
-  else
-    echo unclear
-  fi
-}
-
 # Each output has a view of its own shape: the same vertical field of view,
 # so the picture on the 720x320 output is the one on the 600x480 output at
 # 2/3 of its size, with more at the sides. Compared small, as the swing
@@ -87,7 +59,7 @@ settings 1 2
 start_saver "two outputs"
 same_view || fail "the outputs do not show the same view at their own shapes (difference $difference)"
 key x
-expect_closed "a key"
+expect_ended "$saver" "a key"
 
 # A held Enter switches the look once: nothing repeats it while it is down.
 start_saver "held Enter"
@@ -112,27 +84,25 @@ key -k Return
 # shellcheck disable=SC2317 # called through eventually
 back() { [ "$(look HEADLESS-1)" = "$first" ]; }
 eventually 2 back || fail "a second Enter did not switch the look back to $first"
-expect_running "Enter"
+expect_running "$saver" "Enter"
 key Escape
-expect_closed "Escape"
+expect_ended "$saver" "Escape"
 
-# Mouse control off: the first report places the pointer, a jitter of 3
-# pixels keeps the saver, a move of 12 ends it.
+# Mouse control off: the first report places the pointer; a hand resting on
+# the mouse within 5 pixels of there keeps the saver, a slow hand moving in
+# small steps ends it.
 settings 0 2
 pointer to 320 240
 start_saver "Rotate 0"
-pointer move 1 0
-pointer move 3 0
-expect_running "a 3-pixel move"
-pointer move 0 12
-expect_closed "a 12-pixel move"
+jitter
+expect_running "$saver" "two seconds of jitter within 5 pixels"
+sweep
+expect_ended "$saver" "a slow sweep in steps of 3 pixels"
 
 # Mouse control on: a right-drag up and left zooms out until the camera looks
 # past the floor's near edge, so the sky fills the bottom rows; the saver stays.
 bottom_sky() {
-  shot HEADLESS-1 "$work/bottom.png"
-  if [ "$(look HEADLESS-1)" = day ]; then sky='srgb(236,236,236)'; else sky='srgb(0,0,0)'; fi
-  percent_of "$work/bottom.png" "$sky" 600x8+0+472
+  sky_share HEADLESS-1 600x8+0+472
 }
 settings 1 2
 pointer to 590 470
@@ -144,9 +114,9 @@ pointer release right
 # shellcheck disable=SC2317 # called through eventually
 zoomed_out() { [ "$(bottom_sky)" -ge 90 ]; }
 eventually 3 zoomed_out || fail "a right-drag does not zoom out: sky in the bottom rows $before%, then $(bottom_sky)%"
-expect_running "a drag"
+expect_running "$saver" "a drag"
 pointer press middle
-expect_closed "a middle click"
+expect_ended "$saver" "a middle click"
 pointer release middle
 
 # An output added while the saver runs is covered within a second. (The
@@ -157,7 +127,7 @@ swaymsg create_output >/dev/null
 set_output HEADLESS-3 400x300+1320+0
 eventually 1 shows_scene HEADLESS-3 || fail "the new output HEADLESS-3 is not covered within a second"
 key x
-expect_closed "a key with three outputs"
+expect_ended "$saver" "a key with three outputs"
 
 # The desktop's idle timer starts it, and a key ends it.
 # shellcheck disable=SC2086 # the prefix is meant to split into words
@@ -193,7 +163,7 @@ window_shows_scene() {
 }
 eventually 10 window_shows_scene || fail "--window: no scene on any output"
 swaymsg '[app_id="vorn"] kill' >/dev/null
-expect_closed "closing the window"
+expect_ended "$saver" "closing the window"
 
 # An output at scale 2 shows the picture of an output of the same size at
 # scale 1, drawn on all its pixels. One shot of the layout, which grim takes
@@ -217,19 +187,12 @@ start_saver "scale 2"
 eventually 10 sharp_same_view ||
   fail "scale 2: view difference $difference from scale 1, fine detail $detail_2 against $detail_1"
 key x
-expect_closed "a key with an output at scale 2"
+expect_ended "$saver" "a key with an output at scale 2"
 
-# --fps draws the rate in each output's bottom-left corner, light text on a dark box.
-# shellcheck disable=SC2317 # called through eventually
-shows_rate() {
-  shot HEADLESS-2 "$work/corner.png"
-  [ "$(percent_of "$work/corner.png" black 80x15+6+298)" -ge 50 ] &&
-    [ "$(percent_of "$work/corner.png" white 80x15+6+298)" -ge 5 ]
-}
-
-# The compositor killed under it: vorn ends within a second, quietly.
+# The compositor killed under it: vorn ends within a second, quietly. --fps
+# draws the rate in each output's bottom-left corner.
 start_saver "killed compositor" --fps
-eventually 5 shows_rate || fail "--fps shows no rate in the corner of HEADLESS-2"
+eventually 5 shows_rate HEADLESS-2 80x15+6+298 || fail "--fps shows no rate in the corner of HEADLESS-2"
 kill -9 "$sway"
 if ! ended_within 1 "$saver"; then
   fail "vorn still runs a second after its compositor was killed"

@@ -1,21 +1,19 @@
+# shellcheck shell=sh
 # Shared by the Windows tests (sourced by tests/win/run): a private Wine
-# prefix, the saver process, the registry, screenshots of the X screen, and
-# named checks, on top of tests/host/lib.sh. Needs $here (tests/win), $build
-# (the windows build directory) and $scratch.
+# prefix, the saver process, the registry, screenshots of the X screen and
+# X input, on top of tests/host/lib.sh. Needs $here (tests/win), $build (the
+# windows build directory) and $scratch.
 # shellcheck source=../host/lib.sh
 . "$here/../host/lib.sh"
 
 scr="$build/vorn.scr"
 helpers="$build/tests"
-ownKey='HKCU\Software\zd7\ORVALINDE\vorn'
-daySky=ECECEC
-nightSky=000000
-saverPid=""
-passed=0
+own_key='HKCU\Software\zd7\ORVALINDE\vorn'
+saver=""
 
 # --- Wine -------------------------------------------------------------------
 
-StartWine() {
+start_wine() {
   export WINEPREFIX="$build/wine-prefix"
   export WINEDEBUG=-all WINEARCH=win64
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -29,8 +27,8 @@ StartWine() {
   wineserver -p
 }
 
-StopWine() {
-  StopSaver
+stop_wine() {
+  stop_saver
   wineserver -k 2>/dev/null
   wineserver -w 2>/dev/null
   rm -rf "$WINEPREFIX"
@@ -38,102 +36,106 @@ StopWine() {
 
 # --- the saver process ------------------------------------------------------
 
-StartSaver() {
-  start wine "$scr" "$@" >/dev/null 2>&1
-  saverPid=$started
+# A path that Windows programs take: a Unix one through the drive Z:. (The
+# shell's echo would read the backslashes of a Windows one as escapes.)
+windows_path() {
+  case $1 in
+    /*) printf 'Z:%s\n' "$1" ;;
+    *) printf '%s\n' "$1" ;;
+  esac
 }
 
-SaverRunning() {
-  [ -n "$saverPid" ] && running "$saverPid"
+# The process is in $saver: a helper that runs it and ends it when ended,
+# and prints its exit code to $scratch/saver-exit.
+start_saver() {
+  start wine "$helpers/exit_code.exe" "$(windows_path "$scr")" "$@" >"$scratch/saver-exit" 2>/dev/null
+  saver=$started
 }
 
-# Waits up to $1 seconds for the saver to end; sets saverExit to its exit
-# code, or to "running". Not in a subshell: only this shell can wait for it.
-WaitForSaver() {
-  if [ -z "$saverPid" ]; then
-    saverExit="not started"
-  elif ended_within "$1" "$saverPid"; then
-    saverExit=$status
-    saverPid=""
-  else
-    saverExit=running
-  fi
+# The saver's code as Windows gave it, not the wine command's.
+exit_code_of() {
+  if [ "$1" = "$saver" ]; then tr -d '\r' <"$scratch/saver-exit"; else echo "$status"; fi
 }
 
 # Ends a saver that a failed test left behind, so the next test starts clean.
-StopSaver() {
-  SaverRunning || return 0
-  kill "$saverPid" 2>/dev/null
-  wait "$saverPid" 2>/dev/null
-  saverPid=""
+stop_saver() {
+  [ -n "$saver" ] && running "$saver" || return 0
+  kill "$saver" 2>/dev/null
+  wait "$saver" 2>/dev/null
+  saver=""
 }
 
 # Waits up to 90 s (Wine starts slowly on a busy machine) for a visible window
-# with exactly this title; prints its X id.
-WaitForWindow() {
-  timeout 90 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+# with exactly this title; prints its X id. Asked again on every try: one
+# search ends at the first error, as when a window goes while it looks.
+wait_for_window() {
+  eventually 90 shows_window "$1"
+  echo "$shown"
+}
+
+# shellcheck disable=SC2317 # called through eventually
+shows_window() {
+  shown=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+  [ -n "$shown" ]
 }
 
 # --- the registry -----------------------------------------------------------
 
-SetSetting() {
-  wine reg add "$ownKey" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+set_setting() {
+  wine reg add "$own_key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1
 }
 
-ClearSettings() {
-  wine reg delete "$ownKey" /f >/dev/null 2>&1
+clear_settings() {
+  wine reg delete "$own_key" /f >/dev/null 2>&1
   return 0
 }
 
 # Prints the stored number, or "missing".
-Setting() {
-  value=$(wine reg query "$ownKey" /v "$1" 2>/dev/null | tr -d '\r' |
+setting() {
+  value=$(wine reg query "$own_key" /v "$1" 2>/dev/null | tr -d '\r' |
     awk -v name="$1" '$1 == name && $2 == "REG_DWORD" { print $3 }')
   if [ -n "$value" ]; then printf '%d\n' "$value"; else echo missing; fi
 }
 
-KeyMissing() {
-  ! wine reg query "$ownKey" >/dev/null 2>&1
+key_missing() {
+  ! wine reg query "$own_key" >/dev/null 2>&1
 }
 
-# --- the screen -------------------------------------------------------------
+# --- the screen and input ---------------------------------------------------
 
-Screenshot() {
-  xwd -root -silent | convert xwd: "png:$1"
+# The whole X screen, whatever $1 says: Wine's windows are all on it.
+shot() {
+  xwd -root -silent | convert xwd: "png:$2"
 }
 
 # The whole X screen; xdotool's display geometry is only the first monitor's.
-ScreenWidth() { xwininfo -root | awk '/Width:/ { print $NF }'; }
-ScreenHeight() { xwininfo -root | awk '/Height:/ { print $NF }'; }
+screen_width() { xwininfo -root | awk '/Width:/ { print $NF }'; }
+screen_height() { xwininfo -root | awk '/Height:/ { print $NF }'; }
+
+# The sky of a full screen: a fifth of its top quarter.
+sky_area="$(screen_width)x$(($(screen_height) / 4))+0+0"
+sky_share=20
+
+nudge() {
+  xdotool mousemove_relative -- "$1" "$2"
+}
 
 # --- checks -----------------------------------------------------------------
 
-# Check DESCRIPTION COMMAND...: one check, passed when the command succeeds.
-Check() {
-  description=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-    echo "  ok    $description"
-  else
-    fail "$description"
-  fi
-}
-
-Equals() {
+equals() {
   [ "$1" = "$2" ] || {
     printf "        expected '%s', got '%s'\n" "$2" "$1"
     return 1
   }
 }
 
-Contains() {
+contains() {
   case "$1" in
     *"$2"*) return 0 ;;
     *) return 1 ;;
   esac
 }
 
-Group() {
+group() {
   echo "$1"
 }

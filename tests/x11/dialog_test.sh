@@ -56,15 +56,6 @@ takes_focus() {
   [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
 }
 
-# Expects the dialog to end within 15 s with exit code 0.
-expect_ended() {
-  if ! ended_within 15 "$configure"; then
-    fail "$1: the dialog did not end"
-  elif [ "$status" -ne 0 ]; then
-    fail "$1: exit code $status"
-  fi
-}
-
 stored() {
   sed -n "s/^$1=//p" "$conf" 2>/dev/null
 }
@@ -92,7 +83,7 @@ if open_dialog /c; then
   [ "$(colours "$work/first.png")" -ge 10 ] || fail "the dialog shows no pictures or text"
   [ "$(chosen_detail_share)" -gt 0 ] || fail "no detail button is shown chosen for High"
   xdotool key Return
-  expect_ended "Enter"
+  expect_ended "$configure" "Enter"
   expect_stored "Enter on the first run" 1 2
 fi
 
@@ -101,7 +92,7 @@ settings 0 1
 cp "$conf" "$work/before.conf"
 if open_dialog /c:0; then
   xdotool key Escape
-  expect_ended "Escape"
+  expect_ended "$configure" "Escape"
   cmp -s "$conf" "$work/before.conf" || fail "Escape changed the settings file"
 fi
 
@@ -110,7 +101,7 @@ settings 1 3
 if open_dialog; then
   [ "$(chosen_detail_share)" -eq 0 ] || fail "a detail button shows as chosen for Detail=3"
   xdotool key Return
-  expect_ended "Enter with Detail=3"
+  expect_ended "$configure" "Enter with Detail=3"
   expect_stored "Enter with Detail=3" 1 2
 fi
 
@@ -119,7 +110,7 @@ settings 1 2
 if open_dialog /c; then
   click_at 310 122  # the check box
   click_at 510 155  # OK
-  expect_ended "OK"
+  expect_ended "$configure" "OK"
   expect_stored "OK after clearing the check box" 0 2
 fi
 
@@ -127,9 +118,9 @@ fi
 xdotool mousemove 100 100
 start "$vorn" /s
 saver=$started
-# The first move handled never ends the saver, and moves waiting together are
-# handled as one: moving 6 pixels to and fro until it ends tells Rotate=0
-# from Rotate=1, under which no move ends it.
+# The first move handled only says where the pointer is: moving 6 pixels to
+# and fro until it ends tells Rotate=0 from Rotate=1, under which no move
+# ends it.
 # shellcheck disable=SC2317 # called through eventually
 move_ends_saver() {
   xdotool mousemove "$x" 100
@@ -147,7 +138,7 @@ cp "$conf" "$work/before.conf"
 if open_dialog /c; then
   click_at 310 122
   click_at 510 185  # Cancel
-  expect_ended "Cancel"
+  expect_ended "$configure" "Cancel"
   cmp -s "$conf" "$work/before.conf" || fail "Cancel changed the settings file"
 fi
 
@@ -197,7 +188,7 @@ mkdir -p "$XDG_CONFIG_HOME/vorn"
 printf 'not a key file\n\0garbage' >"$conf"
 if open_dialog /c 2>/dev/null; then
   xdotool key Return
-  expect_ended "Enter over a bad file"
+  expect_ended "$configure" "Enter over a bad file"
   expect_stored "Enter over a bad file" 1 2
   grep -q garbage "$conf" && fail "saving kept part of the bad file"
 fi
@@ -213,7 +204,7 @@ if open_dialog /c; then
     focus_on "$error" || fail "the message took no focus"
     xdotool key Return
   fi
-  expect_ended "a failed save"
+  expect_ended "$configure" "a failed save"
   [ "$(cat "$XDG_CONFIG_HOME")" = "a plain file" ] || fail "a failed save changed what was there"
 fi
 

@@ -7,12 +7,6 @@ set -u
 # shellcheck source=tests/x11/lib.sh
 . "$(dirname "$0")/lib.sh"
 
-# shellcheck disable=SC2317 # called through eventually
-has_window() {
-  window=$(vorn_window)
-  [ -n "$window" ]
-}
-
 # Starts vorn in the mode $1 (its options are the words after it), on or in
 # a host window made with the options $2 where the mode needs one. The
 # process is in $drawing, the window that shows its frames in $target and

@@ -13,15 +13,6 @@ covers() {
   [ "$(geometry "$child")" = "$1" ]
 }
 
-# Expects the hosted run $1 to end within 15 s with exit code 0 after $2.
-expect_ended() {
-  if ! ended_within 15 "$1"; then
-    fail "vorn did not end after $2"
-  elif [ "$status" -ne 0 ]; then
-    fail "vorn ended with exit code $status after $2"
-  fi
-}
-
 expect_scene() {
   eventually 20 shows_scene "$1" || fail "$2 shows no scene"
 }

@@ -23,12 +23,6 @@ lines() {
   wc -l <"$1"
 }
 
-# shellcheck disable=SC2317 # called through eventually
-has_window() {
-  window=$(vorn_window)
-  [ -n "$window" ] && xwininfo -id "$window" | grep -q IsViewable
-}
-
 # Unknown switches, and /a, do nothing at all: no window, no output, code 0.
 for switch in /x -q z /a "/a 99" "-A:99"; do
   # shellcheck disable=SC2086 # "/a 99" is two arguments
@@ -63,7 +57,7 @@ if id nobody >/dev/null 2>&1; then
   chmod 000 "$home/vorn/vorn.conf"
   [ -z "$drop_root" ] || chown -R nobody "$home"
   before=$(stat -c '%a %s %Y' "$home/vorn/vorn.conf")
-  reachable_vorn
+  user_vorn=$(reachable "$vorn")
   # Without a display /s reads the settings, then ends with exit code 1.
   $drop_root env -u DISPLAY XDG_CONFIG_HOME="$home" "$user_vorn" /s >"$work/stdout" 2>"$work/stderr"
   status=$?

@@ -20,7 +20,7 @@ done
 home="$work/home"
 mkdir -p "$home"
 chmod 755 "$work"
-reachable_vorn
+user_vorn=$(reachable "$vorn")
 
 as_user() {
   $drop_root env -u XDG_CONFIG_HOME HOME="$home" "$@"

@@ -6,7 +6,7 @@
 # reaches the host on screen. To look at the frames, the test moves that X
 # window (the only one of the preview's size at 0,0 of its parent) to the
 # screen; prints its X id.
-ShowPreviewDrawable() {
+show_preview_drawable() {
   drawable=$(xwininfo -root -tree | awk '/ 152x112\+0\+0 / { print $1; exit }')
   [ -n "$drawable" ] || return 0
   root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
@@ -15,38 +15,38 @@ ShowPreviewDrawable() {
 }
 
 # Waits up to 30 s for a line starting with $1 in the host's output.
-HostSays() {
+host_says() {
   eventually 30 grep -q "^$1" "$scratch/host.out"
   grep "^$1" "$scratch/host.out" | tr -d '\r'
 }
 
 # shellcheck disable=SC2317 # called through eventually
-PreviewShown() {
-  drawable=$(ShowPreviewDrawable)
+preview_shown() {
+  drawable=$(show_preview_drawable)
   [ -n "$drawable" ]
 }
 
 # shellcheck disable=SC2317 # called through eventually
-PreviewDrawn() {
-  Screenshot "$scratch/preview.png"
+preview_drawn() {
+  shot root "$scratch/preview.png"
   test "$(colours "$scratch/preview.png" 152x112+600+600)" -gt 10
 }
 
-TestPreviewFillsHostAndEndsWithIt() {
-  Group "/p with a 152x112 host: a child of that size that draws and ends with the host"
-  SetSetting Rotate 1
-  SetSetting Detail 2
+test_preview_fills_host_and_ends_with_it() {
+  group "/p with a 152x112 host: a child of that size that draws and ends with the host"
+  set_setting Rotate 1
+  set_setting Detail 2
   rm -f "$scratch/host.in" "$scratch/host.out"
   mkfifo "$scratch/host.in"
   wine "$helpers/preview_host.exe" "$scr" <"$scratch/host.in" >"$scratch/host.out" 2>/dev/null &
-  hostPid=$!
+  host_pid=$!
   # Held open until the host is to close: its end is the host's signal.
   exec 3>"$scratch/host.in"
-  Check "the child fills the host exactly" Equals "$(HostSays 'child\|no child')" "child 0 0 152 112"
-  Check "the saver's drawing surface is 152x112" eventually 30 PreviewShown
-  Check "the preview frames show the scene" eventually 30 PreviewDrawn
+  check "the child fills the host exactly" equals "$(host_says 'child\|no child')" "child 0 0 152 112"
+  check "the saver's drawing surface is 152x112" eventually 30 preview_shown
+  check "the preview frames show the scene" eventually 30 preview_drawn
   exec 3>&-
-  Check "destroying the host ends the saver with exit code 0" Equals \
-    "$(HostSays 'saver')" "saver exit 0"
-  wait "$hostPid"
+  check "destroying the host ends the saver with exit code 0" equals \
+    "$(host_says 'saver')" "saver exit 0"
+  wait "$host_pid"
 }
