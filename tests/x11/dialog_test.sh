@@ -160,7 +160,7 @@ settings 1 2
 if open_dialog /c; then
   click_at 22 237  # Start after
   click_at 510 155
-  expect_ended "OK with the idle row ticked"
+  expect_ended "$configure" "OK with the idle row ticked"
   [ "$(stored StartWhenIdle)/$(stored IdleMinutes)" = 1/10 ] ||
     fail "ticked: stored StartWhenIdle/IdleMinutes $(stored StartWhenIdle)/$(stored IdleMinutes)"
   grep -q '^Exec=".*/vorn-idle"$' "$entry" || fail "ticked: no autostart entry runs vorn-idle"
@@ -170,14 +170,14 @@ first=$(watcher)
 if open_dialog /c; then
   click_at 190 237  # one minute more
   click_at 510 155
-  expect_ended "OK with a longer time"
+  expect_ended "$configure" "OK with a longer time"
   [ "$(stored IdleMinutes)" = 11 ] || fail "a longer time: stored IdleMinutes $(stored IdleMinutes)"
   eventually 10 restarted || fail "a longer time did not restart the watcher ($first, now $(watcher))"
 fi
 if open_dialog /c; then
   click_at 22 237
   click_at 510 155
-  expect_ended "OK with the idle row cleared"
+  expect_ended "$configure" "OK with the idle row cleared"
   [ "$(stored StartWhenIdle)" = 0 ] || fail "cleared: stored StartWhenIdle $(stored StartWhenIdle)"
   [ ! -e "$entry" ] || fail "cleared: the autostart entry stays"
   ! watching || fail "cleared: the watcher still runs"
