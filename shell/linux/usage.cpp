@@ -24,4 +24,5 @@ const char kUsageText[] =
     "  --ms MS, --clock HH:MM:SS, --detail LEVEL, --look day|night, --frames N.\n"
     "On Wayland (WAYLAND_DISPLAY set), /s covers every output and --window opens\n"
     "  a Wayland window; the other forms draw on X windows.\n"
-    "Settings: $XDG_CONFIG_HOME/vorn/vorn.conf. More in vorn(6).\n";
+    "To start by itself when the desktop is idle: vorn-idle, turned on in /c.\n"
+    "Settings: $XDG_CONFIG_HOME/vorn/vorn.conf. More in vorn(6) and vorn-idle(6).\n";

@@ -20,7 +20,7 @@ for help in --help -help -h "/s --help" "--snapshot a.png --size 9x9 --help"; do
   run $help
   [ "$status" -eq 0 ] || fail "'$help' exited with $status"
   head -n 1 "$work/out" | grep -q '^Usage: vorn' || fail "'$help' printed no usage text"
-  for option in --snapshot --detail --delay --fps --version; do
+  for option in --snapshot --detail --delay --fps --version vorn-idle; do
     grep -q -- "$option" "$work/out" || fail "'$help' does not mention $option"
   done
   [ ! -s "$work/err" ] || fail "'$help' wrote to standard error"
