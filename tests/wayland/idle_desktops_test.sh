@@ -10,7 +10,8 @@ set -u
 # shellcheck source=tests/wayland/lib.sh
 . "$(dirname "$0")/lib.sh"
 
-cp "$3" "$4" "$work/"
+# The watcher runs vorn from its own folder: the two side by side.
+cp "$1" "$3" "$4" "$work/"
 user_idle="$work/$(basename "$3")"
 mutter_keys="$work/$(basename "$4")"
 # The packaged kwin_wayland carries a file capability (cap_sys_resource) that

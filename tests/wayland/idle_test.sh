@@ -10,8 +10,8 @@ set -u
 # shellcheck source=tests/wayland/lib.sh
 . "$(dirname "$0")/lib.sh"
 
-# Beside vorn, which the watcher runs from its own folder.
-cp "$3" "$4" "$5" "$work/"
+# The watcher runs vorn from its own folder: the two side by side.
+cp "$1" "$3" "$4" "$5" "$work/"
 user_idle="$work/$(basename "$3")"
 user_inhibitor="$work/$(basename "$4")"
 user_locker="$work/$(basename "$5")"
