@@ -15,6 +15,8 @@
 #   start_keys COMMAND...  a helper that presses keys read from a FIFO, one
 #                          "key CODE" a line (kwin_fake_input, mutter_keys.py); then
 #   press CODE             one key by its Linux code, returning once the compositor has it
+#   start_fed, tell        what the pointer and key helpers share: commands
+#                          through a FIFO, each answered "done"
 # shellcheck source=tests/host/lib.sh
 . "$(dirname "$0")/../host/lib.sh"
 
@@ -71,22 +73,39 @@ key() {
   as_user wtype "$@"
 }
 
-start_pointer() {
-  mkfifo -m 644 "$work/pointer-in"
-  # Opened both ways, which does not wait for the other end, and held open,
-  # so that the helper reads each command as it comes and never an end.
-  exec 7<>"$work/pointer-in"
+# Starts a helper of the tests' own that reads commands from a FIFO, says
+# "ready" once it listens and "done" after each command; the FIFO, named
+# after the helper, goes last on its command line.
+# Usage: start_fed NAME FD COMMAND...
+start_fed() {
+  fed=$1 fd=$2
+  shift 2
+  mkfifo -m 644 "$work/$fed-in"
+  # Opened both ways, which does not wait for the other end, and held open
+  # on FD, so that the helper reads each command as it comes and never an end.
+  eval "exec $fd<>\"\$work/\$fed-in\""
   # shellcheck disable=SC2086 # the prefix is meant to split into words
-  start $drop_root "$user_helper" "$1" "$2" "$work/pointer-in" >"$work/pointer-out"
-  eventually 5 grep -q ready "$work/pointer-out" || fail "the virtual input helper did not start"
+  start $drop_root "$@" "$work/$fed-in" >"$work/$fed-out"
+  eventually 10 grep -q ready "$work/$fed-out" || fail "the helper $fed did not start"
+}
+
+# Sends one command to the helper NAME on FD and returns once it is done.
+# Usage: tell NAME FD COMMAND
+tell() {
+  told=$1 fd=$2 command=$3
+  done_before=$(grep -c '^done$' "$work/$told-out")
+  eval "echo \"\$command\" >&$fd"
+  # shellcheck disable=SC2317 # called through eventually
+  acknowledged() { [ "$(grep -c '^done$' "$work/$told-out")" -gt "$done_before" ]; }
+  eventually 5 acknowledged || fail "the helper $told did not take: $command"
+}
+
+start_pointer() {
+  start_fed pointer 7 "$user_helper" "$1" "$2"
 }
 
 pointer() {
-  done_before=$(grep -c '^done$' "$work/pointer-out")
-  echo "$*" >&7
-  # shellcheck disable=SC2317 # called through eventually
-  acknowledged() { [ "$(grep -c '^done$' "$work/pointer-out")" -gt "$done_before" ]; }
-  eventually 5 acknowledged || fail "the pointer did not take: $*"
+  tell pointer 7 "$*"
 }
 
 nudge() {
@@ -102,18 +121,9 @@ start_session_bus() {
 }
 
 start_keys() {
-  mkfifo -m 644 "$work/keys-in"
-  # Held open both ways, as for the pointer.
-  exec 8<>"$work/keys-in"
-  # shellcheck disable=SC2086 # the prefix is meant to split into words
-  start $drop_root "$@" "$work/keys-in" >"$work/keys-out"
-  eventually 10 grep -q ready "$work/keys-out" || fail "the key helper did not start"
+  start_fed keys 8 "$@"
 }
 
 press() {
-  presses_before=$(grep -c '^done$' "$work/keys-out")
-  echo "key $1" >&8
-  # shellcheck disable=SC2317 # called through eventually
-  pressed() { [ "$(grep -c '^done$' "$work/keys-out")" -gt "$presses_before" ]; }
-  eventually 5 pressed || fail "the key $1 did not take"
+  tell keys 8 "key $1"
 }
