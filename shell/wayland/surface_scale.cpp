@@ -30,7 +30,8 @@ SurfaceScale::SurfaceScale(const WaylandClient& client, wl_surface* surface, wl_
       madeFor_(output),
       integerScales_(wl_surface_get_version(surface) >= WL_SURFACE_SET_BUFFER_SCALE_SINCE_VERSION) {
   wl_surface_add_listener(surface, &kSurfaceListener, this);
-  if (client.fractionalScales() == nullptr) return;
+  // A fractional scale needs a viewport to map the buffer onto the surface.
+  if (client.fractionalScales() == nullptr || client.viewporter() == nullptr) return;
   viewport_ = wp_viewporter_get_viewport(client.viewporter(), surface);
   fractional_ =
       wp_fractional_scale_manager_v1_get_fractional_scale(client.fractionalScales(), surface);
