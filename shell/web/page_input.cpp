@@ -8,19 +8,14 @@ namespace {
 constexpr unsigned short kMiddleButton = 1;
 constexpr unsigned short kRightButton = 2;
 
-ScreenSaver* pageSaver = nullptr;
 SaverRun* pageRun = nullptr;
 CursorPoint lastPoint;
 bool movedSincePress = false;
-
-// The page has no close message to judge: leaving full-screen was the whole answer.
-void Settle() { pageSaver->closeRequested = 0; }
 
 EM_BOOL OnKey(int, const EmscriptenKeyboardEvent* event, void*) {
   // Both Enter keys share the key name; the keypad's differs only in its code.
   const bool isEnter = std::strcmp(event->key, "Enter") == 0;
   pageRun->KeyPressed(isEnter, event->repeat != 0);
-  Settle();
   return isEnter;
 }
 
@@ -31,7 +26,6 @@ MouseButton ButtonOf(const EmscriptenMouseEvent* event) {
 EM_BOOL OnMouseDown(int, const EmscriptenMouseEvent* event, void*) {
   if (event->button == kMiddleButton) {
     pageRun->MiddleButtonPressed();
-    Settle();
     return EM_TRUE;
   }
   lastPoint = CursorPoint{event->targetX, event->targetY};
@@ -44,10 +38,7 @@ EM_BOOL OnMouseUp(int, const EmscriptenMouseEvent* event, void*) {
   if (event->button == kMiddleButton) return EM_TRUE;
   pageRun->ButtonReleased(ButtonOf(event));
   // A click that dragged nothing is, in full-screen, the user asking to leave.
-  if (!movedSincePress) {
-    pageRun->KeyPressed(false, false);
-    Settle();
-  }
+  if (!movedSincePress) pageRun->KeyPressed(false, false);
   return EM_TRUE;
 }
 
@@ -56,13 +47,11 @@ EM_BOOL OnMouseMove(int, const EmscriptenMouseEvent* event, void*) {
   if (cursor.x != lastPoint.x || cursor.y != lastPoint.y) movedSincePress = true;
   lastPoint = cursor;
   pageRun->MouseMoved(cursor);
-  Settle();
   return EM_TRUE;
 }
 }  // namespace
 
-void ListenToPageInput(ScreenSaver& saver, SaverRun& run) {
-  pageSaver = &saver;
+void ListenToPageInput(SaverRun& run) {
   pageRun = &run;
   emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, OnKey);
   emscripten_set_mousedown_callback("#canvas", nullptr, EM_FALSE, OnMouseDown);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "shell/saver_run.h"
-#include "shell/screen_saver.h"
 
 // Listens on the window for keys and on the canvas for the mouse.
-void ListenToPageInput(ScreenSaver& saver, SaverRun& run);
+void ListenToPageInput(SaverRun& run);

@@ -30,7 +30,7 @@ constexpr const char* kContextLost =
 // The page has no window of its own to close.
 class PageActions : public SaverWindowActions {
  public:
-  void PostCloseMessage() override { LeaveFullscreen(); }
+  void PostCloseMessage() override;
   void RefreshCursor() override {}
   bool VerifyPassword() override { return true; }
 };
@@ -73,6 +73,12 @@ class Canvas final : public RunSurfaces, public RunSurface {
 
 PageActions pageActions;
 ScreenSaver saver(pageActions);
+
+// There is no close message to judge: leaving full-screen is the whole answer.
+void PageActions::PostCloseMessage() {
+  LeaveFullscreen();
+  saver.closeRequested = 0;
+}
 WebPlatform platform;
 Canvas canvas;
 // The live scene, once the page runs it.
@@ -156,7 +162,7 @@ int main() {
   fullSizeTextures = 1;
   // The page follows the full-screen saver's rules; a close request leaves full-screen.
   liveRun.emplace(SaverMode::kFullScreen, saver, RunPacing{});
-  ListenToPageInput(saver, *liveRun);
+  ListenToPageInput(*liveRun);
   emscripten_set_main_loop(DrawLiveFrame, 0, EM_FALSE);
   return 0;
 }

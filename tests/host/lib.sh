@@ -31,6 +31,8 @@
 # How a hand moves, through `nudge DX DY` (each host's lib defines it):
 #   jitter                 two seconds within 5 pixels of where it began
 #   sweep [S]              a slow hand: 42 pixels in steps of 3, S seconds apart
+# The idle watcher in $watcher:
+#   saver_started, saver_gone  its vorn /s child runs (pid in $saver); has ended
 # Deadlines are wall-clock time; a condition is always tried once more at the
 # deadline, so a slow machine fails only when the condition really is false.
 
@@ -318,3 +320,13 @@ sweep() {
     sleep "${1:-0.008}"
   done
 }
+
+# The idle watcher's saver: a vorn /s child of $watcher runs (its pid in
+# $saver), and that saver has ended.
+# shellcheck disable=SC2317,SC2154 # called through eventually; $watcher is the caller's
+saver_started() {
+  saver=$(pgrep -P "$watcher" -f "/s\$")
+  [ -n "$saver" ]
+}
+# shellcheck disable=SC2317 # called through eventually
+saver_gone() { ! running "$saver"; }

@@ -18,14 +18,6 @@ mutter_keys="$work/$(basename "$4")"
 # an unprivileged user in a container cannot be granted: a copy carries none.
 cp "$(command -v kwin_wayland)" "$work/kwin_wayland"
 
-# shellcheck disable=SC2317 # called through eventually
-saver_started() {
-  saver=$(pgrep -P "$watcher" -f "/s\$")
-  [ -n "$saver" ]
-}
-# shellcheck disable=SC2317 # called through eventually
-saver_gone() { ! running "$saver"; }
-
 # $1 names the desktop. The start-up trace of the saver, which shares the
 # watcher's standard error, tells when its first frame is on the screen.
 watch_on() {

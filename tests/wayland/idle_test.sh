@@ -22,14 +22,6 @@ start_sway
 set_output HEADLESS-1 640x480+0+0
 start_pointer 640 480
 
-# shellcheck disable=SC2317 # called through eventually
-saver_started() {
-  saver=$(pgrep -P "$watcher" -f "/s\$")
-  [ -n "$saver" ]
-}
-# shellcheck disable=SC2317 # called through eventually
-saver_gone() { ! running "$saver"; }
-
 # shellcheck disable=SC2086 # the prefix is meant to split into words
 start $drop_root "$user_idle" --after 2 2>"$work/idle.err"
 watcher=$started
@@ -58,27 +50,27 @@ case "$second" in
 esac
 running "$watcher" || fail "a second watcher ended the first"
 
+# Starts $1, which is to keep the saver away (named $2 in failures), lets an
+# idle period pass without a saver, and ends it.
+held_away() {
+  # shellcheck disable=SC2086 # the prefix is meant to split into words
+  start $drop_root "$1" >"$work/holder.out"
+  holder=$started
+  eventually 5 grep -q ready "$work/holder.out" || fail "$2 did not start"
+  key x
+  ! eventually 5 saver_started || fail "the saver came despite $2"
+  kill "$holder"
+}
+
 # A video player's inhibitor keeps the saver away; once it is gone, the saver comes.
-# shellcheck disable=SC2086 # the prefix is meant to split into words
-start $drop_root "$user_inhibitor" >"$work/inhibitor.out"
-inhibitor=$started
-eventually 5 grep -q ready "$work/inhibitor.out" || fail "the inhibitor window did not start"
-key x
-! eventually 5 saver_started || fail "the saver started over an idle inhibitor"
-kill "$inhibitor"
+held_away "$user_inhibitor" "an idle inhibitor"
 eventually 10 saver_started || fail "no saver after the inhibitor went away"
 eventually 10 shows_scene HEADLESS-1 || fail "the saver after the inhibitor shows no scene"
 key x
 eventually 5 saver_gone || fail "a key did not end the saver after the inhibitor"
 
 # A locked screen is never covered; unlocked, the next idle period brings the saver.
-# shellcheck disable=SC2086 # the prefix is meant to split into words
-start $drop_root "$user_locker" >"$work/locker.out"
-locker=$started
-eventually 5 grep -q ready "$work/locker.out" || fail "the screen locker did not start"
-key x
-! eventually 5 saver_started || fail "the saver covered a locked screen"
-kill "$locker"
+held_away "$user_locker" "a locked screen"
 key x
 eventually 10 saver_started || fail "no saver once the screen was unlocked"
 

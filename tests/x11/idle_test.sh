@@ -18,14 +18,6 @@ export DISPLAY="$display"
 start "$idle_program" --after 2 2>"$work/idle.err"
 watcher=$started
 
-# shellcheck disable=SC2317 # called through eventually
-saver_started() {
-  saver=$(pgrep -P "$watcher" -f "/s\$")
-  [ -n "$saver" ]
-}
-# shellcheck disable=SC2317 # called through eventually
-saver_gone() { ! running "$saver"; }
-
 if eventually 10 saver_started; then
   eventually 10 shows_scene root || fail "the saver shows no scene"
   xdotool key x

@@ -6,7 +6,7 @@
 
 IdleTurn IdleTimeFollower::Follow(std::uint64_t idleMs) {
   IdleTurn turn;
-  if (idle_ && (idleMs < lastIdleMs_ || idleMs < thresholdMs_)) {
+  if (idle_ && idleMs < lastIdleMs_) {
     idle_ = false;
     turn.becameActive = true;
   }
@@ -17,7 +17,7 @@ IdleTurn IdleTimeFollower::Follow(std::uint64_t idleMs) {
   }
   // Once idle, input can come at any moment: read every second to catch it.
   const std::uint64_t untilIdle = idle_ ? 0 : thresholdMs_ - idleMs;
-  turn.nextReadingMs = static_cast<std::uint32_t>(
-      std::max<std::uint64_t>(kShortestWaitMs, std::min<std::uint64_t>(untilIdle, thresholdMs_)));
+  turn.nextReadingMs =
+      static_cast<std::uint32_t>(std::max<std::uint64_t>(kShortestWaitMs, untilIdle));
   return turn;
 }

@@ -18,8 +18,7 @@ bool HasAddress() {
          g_file_test((std::string(runtime) + "/bus").c_str(), G_FILE_TEST_EXISTS);
 }
 
-// The boolean answer of a method without arguments, or of IsInhibited; false
-// when there is no answer.
+// The boolean answer of a method; false when there is no answer.
 bool AskTrue(GDBusConnection* bus, const char* service, const char* path, const char* interface,
              const char* method, GVariant* arguments) {
   GVariant* reply = g_dbus_connection_call_sync(
@@ -43,15 +42,10 @@ GDBusConnection* OpenSessionBus() {
 std::string SaverService(GDBusConnection* bus) {
   constexpr const char* kService = "org.freedesktop.ScreenSaver";
   if (bus == nullptr) return "";
-  GVariant* reply = g_dbus_connection_call_sync(
-      bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "NameHasOwner",
-      g_variant_new("(s)", kService), G_VARIANT_TYPE("(b)"), G_DBUS_CALL_FLAGS_NONE, kCallTimeoutMs,
-      nullptr, nullptr);
-  if (reply == nullptr) return "";
-  gboolean owned = FALSE;
-  g_variant_get(reply, "(b)", &owned);
-  g_variant_unref(reply);
-  return owned ? kService : "";
+  return AskTrue(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                 "NameHasOwner", g_variant_new("(s)", kService))
+             ? kService
+             : "";
 }
 
 bool LockedOrInhibited(GDBusConnection* bus) {

@@ -1,4 +1,4 @@
-// The one shader program of the fixed-function layer, in GLSL ES 1.00: the
+// The shader programs of the fixed-function layer, in GLSL ES 1.00: the
 // OpenGL 1.1 vertex equations (projection, lighting, sphere map) and the
 // fragment ones (texture, fog). Each is compiled for the features that are on,
 // with these defined as 0 or 1 before it: LIGHTING, TEXTURING, SPHERE_MAP_S
