@@ -109,10 +109,11 @@ system_folder_takes_names() {
 test_setup_replaces_running_saver() {
   group "setup /S over a running saver: fails while it cannot move it aside, then replaces it"
   system_folder="$WINEPREFIX/drive_c/windows/system32"
-  run_setup /S
-  # An older build: any other bytes will do, and an appended one still runs.
-  printf x >>"$system_folder/vorn.scr"
-  cp "$system_folder/vorn.scr" "$scratch/old.scr"
+  # An older build, as an earlier setup left it: any other bytes will do, and
+  # an appended one still runs. Put in place directly, so that only the
+  # setups under test run here.
+  { cat "$scr" && printf x; } >"$scratch/old.scr"
+  cp "$scratch/old.scr" "$system_folder/vorn.scr"
   saved=$scr
   scr=$installed_scr
   start_full_screen
