@@ -17,6 +17,7 @@ constexpr int kNewFileMode = 0666;  // less the umask, as for any file a program
 // set-group-ID or sticky, which were granted to other contents.
 constexpr mode_t kKeptModeBits = 0777;
 constexpr int kMostLinkHops = 40;  // as many as the kernel follows
+constexpr int kFolderMode = 0700;
 
 // Writes all of data, going on after short writes; false with errno set on failure.
 bool WriteAll(int fd, const void* data, std::size_t size) {
@@ -113,4 +114,15 @@ bool ReplaceFile(const std::string& path, const void* data, std::size_t size, st
   if (written) return true;
   unlink(temporary.c_str());
   return Fail(reason, error);
+}
+
+bool CreateFolderOf(const std::string& path, std::string& error) {
+  gchar* folder = g_path_get_dirname(path.c_str());
+  const bool created = g_mkdir_with_parents(folder, kFolderMode) == 0;
+  if (!created) {
+    const int reason = errno;
+    error = std::string("cannot create the folder ") + folder + ": " + g_strerror(reason);
+  }
+  g_free(folder);
+  return created;
 }

@@ -21,3 +21,8 @@ enum class DanglingLink {
 // the old file is as it was, no temporary file is left, and reason says why.
 bool ReplaceFile(const std::string& path, const void* data, std::size_t size, std::string& reason,
                  DanglingLink dangling = DanglingLink::kReplace);
+
+// Creates the folder that the file at path goes in, with its parents, as the
+// user's own (0700): the user's settings are nobody else's business. On
+// failure error names the folder and says why.
+bool CreateFolderOf(const std::string& path, std::string& error);

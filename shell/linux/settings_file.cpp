@@ -15,7 +15,6 @@
 namespace {
 constexpr const char* kGroup = "vorn";
 constexpr const char* kRelativePath = "/vorn/vorn.conf";
-constexpr int kFolderMode = 0700;  // settings are the user's own business
 // Two numbers fit in a few bytes: a file far larger than any hand-kept one
 // holds no settings, and reading it would cost time and memory for nothing.
 constexpr const char* kLargestFileText = "64 KiB";
@@ -110,14 +109,7 @@ bool SettingsFile::OpenForReading() {
 
 bool SettingsFile::OpenForWriting() {
   writeError_.clear();
-  gchar* folder = g_path_get_dirname(path_.c_str());
-  const bool haveFolder = g_mkdir_with_parents(folder, kFolderMode) == 0;
-  if (!haveFolder) {
-    const int reason = errno;
-    writeError_ = std::string("cannot create the folder ") + folder + ": " + g_strerror(reason);
-  }
-  g_free(folder);
-  if (!haveFolder) return false;
+  if (!CreateFolderOf(path_, writeError_)) return false;
   // Other groups, comments and translations in a readable file survive the save;
   // a file too large to hold settings is replaced, as one that cannot be read.
   const auto keepAll =

@@ -101,3 +101,17 @@ TEST_F(ReplaceFileTest, ADanglingLinkIsReplacedForASnapshotButKeptForTheSettings
   EXPECT_TRUE(S_ISLNK(link.st_mode));
 }
 }  // namespace
+
+TEST_F(ReplaceFileTest, TheFolderOfANewFileIsTheUsersOwnAndAFailureNamesIt) {
+  const std::string nested = folder + "/config/vorn/settings.ini";
+  ASSERT_TRUE(CreateFolderOf(nested, reason)) << reason;
+  for (const std::string& made : {folder + "/config", folder + "/config/vorn"}) {
+    struct stat created {};
+    ASSERT_EQ(stat(made.c_str(), &created), 0) << made;
+    EXPECT_EQ(created.st_mode & 0777, 0700u) << made;
+  }
+
+  std::ofstream(folder + "/plain") << "a file where a folder should be";
+  EXPECT_FALSE(CreateFolderOf(folder + "/plain/vorn/settings.ini", reason));
+  EXPECT_EQ(reason, "cannot create the folder " + folder + "/plain/vorn: " + g_strerror(ENOTDIR));
+}

@@ -20,7 +20,6 @@
 namespace {
 constexpr const char* kWatcherProgram = "vorn-idle";
 constexpr const char* kWatcherLock = "idle";
-constexpr int kFolderMode = 0700;
 constexpr gint64 kEndWaitUs = 3 * G_USEC_PER_SEC;
 constexpr unsigned kEndPollUs = 20000;
 
@@ -61,13 +60,7 @@ std::string FindWatcher(std::string& error) {
 
 bool WriteEntry(const std::string& watcher, std::string& error) {
   const std::string path = AutostartEntryPath();
-  gchar* folder = g_path_get_dirname(path.c_str());
-  const bool haveFolder = g_mkdir_with_parents(folder, kFolderMode) == 0;
-  const int reason = errno;
-  if (!haveFolder)
-    error = std::string("cannot create the folder ") + folder + ": " + g_strerror(reason);
-  g_free(folder);
-  if (!haveFolder) return false;
+  if (!CreateFolderOf(path, error)) return false;
   const std::string text = EntryText(watcher);
   std::string why;
   if (ReplaceFile(path, text.data(), text.size(), why)) return true;
