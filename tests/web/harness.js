@@ -203,13 +203,14 @@ function Compare(a, b) {
   return { mean: sum / (pixels * 3), farShare: far / pixels };
 }
 
-// Runs named checks one after another and prints "N passed, M failed".
-async function RunChecks(checks) {
+// Runs named checks one after another, each given the browser, and prints
+// "N passed, M failed".
+async function RunChecks(checks, browser) {
   let passed = 0;
   let failed = 0;
   for (const [name, check] of checks) {
     try {
-      const note = await check();
+      const note = await check(browser);
       ++passed;
       console.log(`ok   ${name}${note ? ` (${note})` : ""}`);
     } catch (error) {

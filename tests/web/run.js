@@ -327,23 +327,24 @@ async function ProblemShownWithoutExceptions(browser, url, beforeLoad, afterLoad
   await page.close();
 }
 
-// The checks for one browser, each name starting with the browser's.
-function Checks(kind, browser, url) {
+// The checks for one browser, each name starting with the browser's; each
+// takes the browser once it runs.
+function Checks(kind, url) {
   const checks = kStills.map((still, i) => [
-    `still ${Query(still)} matches vorn --snapshot`, () => StillMatchesSnapshot(browser, url, still, i)]);
+    `still ${Query(still)} matches vorn --snapshot`, (browser) => StillMatchesSnapshot(browser, url, still, i)]);
   checks.push(
-    ["layer probes match Mesa's fixed function", () => ProbesMatchMesa(browser, url)],
-    ["live frames draw within their frame", () => LiveFramesDrawWithinTheFrame(browser, url)],
-    ["Enter switches the look once, keypad Enter too", () => EnterSwitchesTheLookOnce(browser, url, kEnterKeys[kind])],
-    ["the canvas follows the window at the device-pixel ratio", () => CanvasFollowsTheWindow(browser, url)],
-    ["F goes full-screen, another key leaves it", () => FullscreenLeftByAnotherKey(browser, url)],
+    ["layer probes match Mesa's fixed function", (browser) => ProbesMatchMesa(browser, url)],
+    ["live frames draw within their frame", (browser) => LiveFramesDrawWithinTheFrame(browser, url)],
+    ["Enter switches the look once, keypad Enter too", (browser) => EnterSwitchesTheLookOnce(browser, url, kEnterKeys[kind])],
+    ["the canvas follows the window at the device-pixel ratio", (browser) => CanvasFollowsTheWindow(browser, url)],
+    ["F goes full-screen, another key leaves it", (browser) => FullscreenLeftByAnotherKey(browser, url)],
     ["settings kept in local storage; a bad address value warns once",
-      () => SettingsKeptAndAddressChecked(browser, url)],
-    ["a stored detail out of range is ignored", () => StoredDetailOutOfRangeIgnored(browser, url)],
+      (browser) => SettingsKeptAndAddressChecked(browser, url)],
+    ["a stored detail out of range is ignored", (browser) => StoredDetailOutOfRangeIgnored(browser, url)],
     ["a still shows no live controls; Tab and Enter reach the live scene",
-      () => StillShowsOnlyAWayToTheLiveScene(browser, url)],
-    ["a still of a million frames leaves the tab answering", () => MillionFramesLeaveTheTabAnswering(browser, url)],
-    ["no WebGL: one message, no exceptions", () => ProblemShownWithoutExceptions(browser, `${url}/`,
+      (browser) => StillShowsOnlyAWayToTheLiveScene(browser, url)],
+    ["a still of a million frames leaves the tab answering", (browser) => MillionFramesLeaveTheTabAnswering(browser, url)],
+    ["no WebGL: one message, no exceptions", (browser) => ProblemShownWithoutExceptions(browser, `${url}/`,
       (page) => page.evaluateOnNewDocument(() => {
         const original = HTMLCanvasElement.prototype.getContext;
         HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {
@@ -351,20 +352,20 @@ function Checks(kind, browser, url) {
         };
       }),
       async () => {})],
-    ["lost WebGL: one message, no exceptions", () => ProblemShownWithoutExceptions(browser, `${url}/`,
+    ["lost WebGL: one message, no exceptions", (browser) => ProblemShownWithoutExceptions(browser, `${url}/`,
       async () => {},
       async (page) => {
         await h.WaitForState(page, "running");
         await page.evaluate(() =>
           document.getElementById("canvas").getContext("webgl").getExtension("WEBGL_lose_context").loseContext());
       })],
-    ["in a frame sandboxed without same-origin: one message", () => SandboxedFrameShowsTheMessage(browser, url)],
+    ["in a frame sandboxed without same-origin: one message", (browser) => SandboxedFrameShowsTheMessage(browser, url)],
   );
   // Firefox's drawing buffer here gives way only past sizes too large for a
   // test (16384x16384 came back as 8192x8192); Chromium's stops at 8192 a side.
   if (kind === "chromium") {
     checks.push(["a still over the drawing-buffer limit is drawn whole, smaller, with one warning",
-      () => OversizedStillDrawnWhole(browser, url)]);
+      (browser) => OversizedStillDrawnWhole(browser, url)]);
   }
   return checks.map(([name, check]) => [`${kind}: ${name}`, check]);
 }
@@ -378,10 +379,10 @@ async function Main() {
   const only = new RegExp(process.env.VORN_WEB_CHECKS || "");
   let passed = true;
   for (const kind of ["chromium", "firefox"]) {
-    const checks = Checks(kind, null, server.url).filter(([name]) => only.test(name));
+    const checks = Checks(kind, server.url).filter(([name]) => only.test(name));
     if (checks.length === 0) continue;
     const { browser, close } = await h.StartBrowser(kind);
-    passed = (await h.RunChecks(Checks(kind, browser, server.url).filter(([name]) => only.test(name)))) && passed;
+    passed = (await h.RunChecks(checks, browser)) && passed;
     await close();
   }
   server.close();
