@@ -39,11 +39,12 @@ fi
 start_display 640x480x24
 export DISPLAY="$display"
 mkdir -m 777 "$work/home"
+chmod 755 "$work"
 # shellcheck disable=SC2086 # the prefix is meant to split into words
-start $drop_root env HOME="$work/home" xscreensaver -no-splash 2>/dev/null
+start $drop_root env HOME="$work/home" xscreensaver -no-splash 2>"$work/xscreensaver.err"
 # shellcheck disable=SC2317 # called through eventually
 xscreensaver_up() { xscreensaver-command -version >/dev/null 2>&1; }
-eventually 15 xscreensaver_up || fail "XScreenSaver did not start"
+eventually 30 xscreensaver_up || fail "XScreenSaver did not start: $(cat "$work/xscreensaver.err")"
 declined=$(timeout 10 "$idle_program" --after 2 2>&1)
 status=$?
 [ "$status" -eq 0 ] || fail "with XScreenSaver running, the watcher ended with code $status"
