@@ -33,6 +33,8 @@
 #   sweep [S]              a slow hand: 42 pixels in steps of 3, S seconds apart
 # The idle watcher in $watcher:
 #   saver_started, saver_gone  its vorn /s child runs (pid in $saver); has ended
+#   saver_comes_and_goes WHEN SHOWN KEY...  it comes, shows, and a key ends it
+#   watcher_ends_with_session HOW SECONDS  it ends, with 0 and quietly
 # Deadlines are wall-clock time; a condition is always tried once more at the
 # deadline, so a slow machine fails only when the condition really is false.
 
@@ -330,3 +332,31 @@ saver_started() {
 }
 # shellcheck disable=SC2317 # called through eventually
 saver_gone() { ! running "$saver"; }
+
+# The watcher's saver comes and shows (SHOWN, a condition given as one string
+# of words), and a key (the rest: the host's way to press one) ends it while
+# the watcher stays. Failures begin with WHEN.
+saver_comes_and_goes() {
+  when=$1 saver_shows=$2
+  shift 2
+  if ! eventually 20 saver_started; then
+    fail "$when: no saver after the idle time: $(cat "$work/idle.err")"
+    return
+  fi
+  # shellcheck disable=SC2086 # the condition is meant to split into words
+  eventually 20 $saver_shows || fail "$when: the saver shows nothing"
+  "$@"
+  eventually 5 saver_gone || fail "$when: a key did not end the saver"
+  running "$watcher" || fail "$when: the watcher ended with its saver"
+}
+
+# Once the session has gone (HOW says how), the watcher ends within SECONDS,
+# with code 0 and without a word.
+watcher_ends_with_session() {
+  if ! ended_within "$2" "$watcher"; then
+    fail "the watcher still runs $2 s after $1"
+  elif [ "$status" -ne 0 ]; then
+    fail "the watcher ended with code $status after $1"
+  fi
+  ! grep '^vorn-idle:' "$work/idle.err" || fail "the watcher was not quiet after $1"
+}

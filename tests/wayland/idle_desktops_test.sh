@@ -25,25 +25,14 @@ watch_on() {
   # shellcheck disable=SC2086 # the prefix is meant to split into words
   start $drop_root env VORN_STARTUP_TRACE=1 "$user_idle" --after 2 2>"$work/idle.err"
   watcher=$started
-  if eventually 20 grep -q 'startup swap' "$work/idle.err" && saver_started; then
-    press 45
-    eventually 5 saver_gone || fail "$1: a key did not end the saver"
-    running "$watcher" || fail "$1: the watcher ended with its saver"
-  else
-    fail "$1: no saver frame after 2 idle seconds: $(cat "$work/idle.err")"
-  fi
+  saver_comes_and_goes "$1" "grep -q startup.swap $work/idle.err" press 45
 }
 
-# $1 names the desktop, $2 is the compositor's process.
+# $1 names the desktop, $2 is the compositor's process. A saver started again
+# in the meantime may say that its compositor went, but not the watcher.
 end_session() {
   kill "$2"
-  if ! ended_within 10 "$watcher"; then
-    fail "$1: the watcher still runs 10 s after its compositor ended"
-  elif [ "$status" -ne 0 ]; then
-    fail "$1: the watcher ended with code $status when its compositor ended"
-  fi
-  # A saver started again in the meantime may say that its compositor went.
-  ! grep '^vorn-idle:' "$work/idle.err" || fail "$1: the watcher was not quiet"
+  watcher_ends_with_session "$1 ended" 10
 }
 
 start_session_bus

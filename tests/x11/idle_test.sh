@@ -18,21 +18,9 @@ export DISPLAY="$display"
 start "$idle_program" --after 2 2>"$work/idle.err"
 watcher=$started
 
-if eventually 10 saver_started; then
-  eventually 10 shows_scene root || fail "the saver shows no scene"
-  xdotool key x
-  eventually 5 saver_gone || fail "a key did not end the saver"
-  running "$watcher" || fail "the watcher ended with its saver"
-else
-  fail "no saver after 2 idle seconds: $(cat "$work/idle.err")"
-fi
+saver_comes_and_goes X "shows_scene root" xdotool key x
 kill "$server"
-if ! ended_within 5 "$watcher"; then
-  fail "the watcher still runs 5 s after its X server ended"
-elif [ "$status" -ne 0 ]; then
-  fail "the watcher ended with code $status when its X server ended"
-fi
-! grep '^vorn-idle:' "$work/idle.err" || fail "the watcher was not quiet"
+watcher_ends_with_session "its X server ended" 5
 
 # XScreenSaver starts savers itself: the watcher leaves it be. XScreenSaver
 # runs no hacks as root, so root's test runs it as nobody.
