@@ -30,33 +30,34 @@ struct IdleStartSettingTest : testing::Test {
   std::string path = scratch.path() + "/vorn.conf";
 };
 
-TEST_F(IdleStartSettingTest, OffAfterTenMinutesWithoutAFileOrValues) {
+TEST_F(IdleStartSettingTest, OffAfterTenMinutesUnlessAValueInRangeSaysOtherwise) {
   SettingsFile missing(path);
   const IdleStart none = LoadIdleStart(missing);
   EXPECT_FALSE(none.enabled);
   EXPECT_EQ(none.minutes, 10);
-  const IdleStart empty = Load("Rotate=0\n");
-  EXPECT_FALSE(empty.enabled);
-  EXPECT_EQ(empty.minutes, 10);
-}
-
-TEST_F(IdleStartSettingTest, ReadsOnAndMinutesFromOneToAHundredAndTwenty) {
-  EXPECT_TRUE(Load("StartWhenIdle=1\n").enabled);
-  EXPECT_EQ(Load("IdleMinutes=1\n").minutes, 1);
-  EXPECT_EQ(Load("IdleMinutes=120\n").minutes, 120);
-}
-
-TEST_F(IdleStartSettingTest, ABadValueKeepsItsDefault) {
-  for (const char* bad : {"StartWhenIdle=2\n", "StartWhenIdle=-1\n", "StartWhenIdle=yes\n"}) {
-    EXPECT_FALSE(Load(bad).enabled) << bad;
+  const struct {
+    const char* text;
+    bool enabled;
+    int minutes;
+  } cases[] = {
+      {"Rotate=0\n", false, 10},
+      {"StartWhenIdle=1\n", true, 10},
+      {"IdleMinutes=1\n", false, 1},
+      {"IdleMinutes=120\n", false, 120},
+      {"StartWhenIdle=2\n", false, 10},
+      {"StartWhenIdle=-1\n", false, 10},
+      {"StartWhenIdle=yes\n", false, 10},
+      {"IdleMinutes=0\n", false, 10},
+      {"IdleMinutes=121\n", false, 10},
+      {"IdleMinutes=ten\n", false, 10},
+      // One bad value leaves the other as stored.
+      {"StartWhenIdle=1\nIdleMinutes=0\n", true, 10},
+  };
+  for (const auto& stored : cases) {
+    const IdleStart loaded = Load(stored.text);
+    EXPECT_EQ(loaded.enabled, stored.enabled) << stored.text;
+    EXPECT_EQ(loaded.minutes, stored.minutes) << stored.text;
   }
-  for (const char* bad : {"IdleMinutes=0\n", "IdleMinutes=121\n", "IdleMinutes=ten\n"}) {
-    EXPECT_EQ(Load(bad).minutes, 10) << bad;
-  }
-  // One bad value leaves the other as stored.
-  const IdleStart mixed = Load("StartWhenIdle=1\nIdleMinutes=0\n");
-  EXPECT_TRUE(mixed.enabled);
-  EXPECT_EQ(mixed.minutes, 10);
 }
 
 TEST_F(IdleStartSettingTest, ABadFileIsReportedOnceThoughBothSettingsAreLoaded) {
